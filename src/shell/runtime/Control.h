@@ -1,0 +1,87 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "shell/runtime/Twips.h"
+
+namespace quil::rt {
+
+class Form;
+class Frame;
+
+enum class ControlKind { Image, Label, Shape, Line, PictureBox, Frame };
+
+// What every control of a form has: a name, a rectangle in twips relative to
+// its container, visibility, a tooltip and the pointer events it may handle.
+// Setters redraw only when a value really changes.
+class Control {
+ public:
+  using Handler = std::function<void()>;
+  using KeyHandler = std::function<void(int keyCode, int shift)>;
+
+  Control(Form& form, ControlKind kind, std::string name, Rect rect);
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  ControlKind Kind() const { return kind_; }
+  Form& Owner() const { return form_; }
+
+  double Left() const { return rect_.left; }
+  double Top() const { return rect_.top; }
+  double Width() const { return rect_.width; }
+  double Height() const { return rect_.height; }
+  void SetLeft(double left);
+  void SetTop(double top);
+  void SetWidth(double width);
+  void SetHeight(double height);
+  const Rect& Bounds() const { return rect_; }
+  // The rectangle in the form's own coordinates, through any containing frame.
+  Rect FormBounds() const;
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  // Visible itself and inside a visible container.
+  bool Shown() const;
+
+  const std::string& ToolTip() const { return toolTip_; }
+  void SetToolTip(std::string text) { toolTip_ = std::move(text); }
+
+  Frame* Container() const { return container_; }
+  void PlaceIn(Frame& frame) { container_ = &frame; }
+
+  // Picture boxes and frames are windows of their own and stand above the
+  // lightweight controls; shapes and lines never take the pointer.
+  bool IsWindowed() const { return kind_ == ControlKind::PictureBox || kind_ == ControlKind::Frame; }
+  bool TakesPointer() const { return kind_ != ControlKind::Shape && kind_ != ControlKind::Line; }
+
+  void OnClick(Handler handler) { click_ = std::move(handler); }
+  void OnMouseMove(Handler handler) { mouseMove_ = std::move(handler); }
+  void OnKeyUp(KeyHandler handler) { keyUp_ = std::move(handler); }
+  bool HandlesClick() const { return static_cast<bool>(click_); }
+  bool HandlesMouseMove() const { return static_cast<bool>(mouseMove_); }
+  bool HandlesKeyUp() const { return static_cast<bool>(keyUp_); }
+  void Click() const;
+  void MouseMove() const;
+  void KeyUp(int keyCode, int shift) const;
+
+ protected:
+  // Marks the form for redrawing.
+  void Changed();
+
+ private:
+  Form& form_;
+  ControlKind kind_;
+  std::string name_;
+  Rect rect_;
+  bool visible_ = true;
+  std::string toolTip_;
+  Frame* container_ = nullptr;
+  Handler click_;
+  Handler mouseMove_;
+  KeyHandler keyUp_;
+};
+
+}  // namespace quil::rt

@@ -1,0 +1,23 @@
+#include "shell/runtime/Image.h"
+
+namespace quil::rt {
+
+Image::Image(Form& form, std::string name, Rect rect, PictureRef picture, bool stretch)
+    : Control(form, ControlKind::Image, std::move(name), rect), picture_(std::move(picture)), stretch_(stretch) {
+  FitToPicture();
+}
+
+void Image::SetPicture(PictureRef picture) {
+  if (picture == picture_) return;
+  picture_ = std::move(picture);
+  FitToPicture();
+  Changed();
+}
+
+void Image::FitToPicture() {
+  if (stretch_ || !picture_) return;
+  SetWidth(PixelsToTwips(picture_->Width()));
+  SetHeight(PixelsToTwips(picture_->Height()));
+}
+
+}  // namespace quil::rt

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace quil::rt {
+
+// The point of a pointer picture that marks the pointer's position.
+struct PictureHotSpot {
+  int x = 0;
+  int y = 0;
+};
+
+// A bitmap held by picture-carrying controls and used as a pointer picture.
+// Pixels are 32-bit premultiplied ARGB (0xAARRGGBB in native byte order), row
+// after row without padding: the format Cairo paints from directly.
+// The pixels may be decoded lazily: the size is known up front, the decoder
+// runs on the first call to Pixels().
+class Picture {
+ public:
+  using Pixels32 = std::vector<std::uint32_t>;
+  using Decoder = std::function<Pixels32()>;
+
+  using HotSpot = PictureHotSpot;
+
+  Picture(int width, int height, Pixels32 pixels, HotSpot hotSpot = {});
+  Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {});
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  HotSpot Hot() const { return hotSpot_; }
+
+  const Pixels32& Pixels() const;
+  std::uint32_t PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * width_ + x]; }
+  bool FullyTransparent() const;
+
+ private:
+  int width_;
+  int height_;
+  HotSpot hotSpot_;
+  mutable Decoder decoder_;
+  mutable Pixels32 pixels_;
+};
+
+using PictureRef = std::shared_ptr<const Picture>;
+
+}  // namespace quil::rt
