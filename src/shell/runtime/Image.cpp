@@ -3,9 +3,7 @@
 namespace quil::rt {
 
 Image::Image(Form& form, std::string name, Rect rect, PictureRef picture, bool stretch)
-    : Control(form, ControlKind::Image, std::move(name), rect), picture_(std::move(picture)), stretch_(stretch) {
-  FitToPicture();
-}
+    : Control(form, ControlKind::Image, std::move(name), rect), picture_(std::move(picture)), stretch_(stretch) {}
 
 void Image::SetPicture(PictureRef picture) {
   if (picture == picture_) return;

@@ -6,7 +6,8 @@
 namespace quil::rt {
 
 // A windowless picture. A stretched picture fills the control; any other is
-// drawn at its own size, which then becomes the control's size. The control
+// drawn at its own size, and a picture assigned at run time resizes the
+// control to it (the design's sizes stand as given). The control
 // takes the pointer over its whole rectangle, transparent pixels included.
 class Image : public Control {
  public:

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+
+#include "audio/MenuMusic.h"
+#include "audio/Mp3Player.h"
+#include "audio/Multimedia.h"
+#include "audio/SoundEffect.h"
+#include "shell/runtime/Application.h"
+#include "shell/runtime/Form.h"
+
+namespace quil::home {
+
+// The home menu: the startup form, alive for the whole run. Its design lives
+// in Form1Design; its handlers are grouped by subject in Load.cpp, Intro.cpp,
+// Reveal.cpp, Tiles.cpp and Exit.cpp.
+class Form1 : public rt::Form {
+ public:
+  Form1(rt::Application& app, audio::Multimedia& media);
+
+  // Form-level state, named as in the design.
+  int IntroFrame = 0;             // step 0 to 7 of the prompt animation
+  bool FrameHighlighted = false;  // a tile frame shows the hover outline
+  bool IntroShown = false;        // the warning is up, so the intro click counts
+  int CurrentPage = 0;            // the page on screen less one
+  int ScreenCode = 0;             // the channel screen a zoom opens
+  int WeekdayNumber = 0;          // 1 Sunday to 7 Saturday
+  std::string WeekdayText;
+  std::string DateText;
+  int HoverSoundPlayed = 0;  // 1 while hover sounds are held back
+  std::string TrackSnapshot;
+  bool MenuShown = false;
+  int ScreenWidthPx = 0;
+  int ScreenHeightPx = 0;
+
+  audio::SoundEffect& Sound() { return sound_; }
+  audio::Mp3Player& Player() { return player_; }
+  audio::MenuMusic& Music() { return music_; }
+
+  // Load.
+  void Form_Load();
+  // Intro.
+  void Timer1_Timer();
+  void TimerIntro_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
+  // Reveal.
+  void Form_Click();
+  void ShowMainMenu();
+  // Tiles and reset surfaces.
+  void TileImage_MouseMove(int tile);
+  void Form_MouseMove();
+  void ImageLine_MouseMove();
+  void BarPicture_MouseMove();
+  // Exit button.
+  void ImageExit_Click();
+  void ImageExit_MouseMove();
+
+ private:
+  void WireHandlers();
+  bool ResolutionAccepted();
+  void BuildDateText();
+  void PlayHoverSound();
+  void FrameReset();
+  void HoverReArm() { HoverSoundPlayed = 0; }
+  void MusicWatchdog();
+  void SetFrameOutline(int tile, rt::Colour colour, int widthPixels);
+
+  // Builds the design's controls and timers before the members below, which
+  // need the timers.
+  struct Designed {
+    explicit Designed(rt::Form& form);
+  } designed_;
+  audio::SoundEffect sound_;
+  audio::Mp3Player player_;
+  audio::MenuMusic music_;
+};
+
+}  // namespace quil::home

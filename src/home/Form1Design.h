@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "shell/runtime/Colour.h"
+#include "shell/runtime/Twips.h"
+
+namespace quil::rt {
+class Form;
+}
+
+// The home menu as laid out at design time: every control with the values it
+// has when the form is created, in tables that read like the layout sheet.
+namespace quil::home::design {
+
+inline constexpr int kTileCount = 48;
+inline constexpr int kTilesPerPage = 12;
+
+// Outline of a tile frame at rest and under the pointer.
+inline constexpr rt::Colour kFrameGrey = 0x00808080;
+inline constexpr rt::Colour kFrameTeal = 0x00D5D500;
+
+inline constexpr rt::Colour kMenuBackground = 0x00F1F1F1;
+inline constexpr rt::Colour kIntroBackground = 0x00000000;
+
+struct TileRow {
+  int number;
+  rt::Colour fill;
+  rt::Rect picture;  // of the picture control, whether it shows a picture or not
+  bool stretch;
+  const char* toolTip;  // nullptr: an empty slot without picture or tooltip
+};
+
+extern const std::array<TileRow, kTileCount> kTiles;
+
+const TileRow& Tile(int number);
+bool TileHasPicture(int number);
+// Frame of tile N by the grid rule: four columns, three rows, each page 13200 twips further right.
+rt::Rect TileFrame(int number);
+int TilePage(int number);  // 0 to 3
+std::string_view TileFrameName(int number);
+std::string_view TilePictureName(int number);
+
+struct TimerRow {
+  const char* name;
+  int intervalMs;
+};
+
+extern const std::array<TimerRow, 14> kTimers;
+
+// Front to back.
+std::span<const std::string_view> StackingOrder();
+
+// Creates every control of the design in stacking order, and the timers.
+void Build(rt::Form& form);
+
+}  // namespace quil::home::design

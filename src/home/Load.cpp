@@ -1,0 +1,69 @@
+// Form1: the load, which checks the screen and sets up the black start screen.
+#include <cmath>
+
+#include "home/DateCaption.h"
+#include "home/Form1.h"
+#include "home/Form1Design.h"
+#include "shell/runtime/Image.h"
+#include "shell/runtime/Label.h"
+#include "shell/runtime/PictureBox.h"
+#include "shell/runtime/Shape.h"
+#include "shell/runtime/Str.h"
+
+namespace quil::home {
+namespace {
+
+constexpr const char* kRequiredResolution = " 800 x 600";
+// Load puts the frames of pages 3 and 4 onto the columns of page 2, where the page scroll starts them from.
+constexpr double kPageTwoColumns[] = {14280, 16800, 19320, 21840};
+
+}  // namespace
+
+void Form1::Form_Load() {
+  if (!ResolutionAccepted()) {
+    App().MsgBox("Switch your resolution to 800x600 before running this program.", rt::MessageBoxStyle::Information,
+                 "Sorry");
+    App().End();
+  }
+  auto& warning = Get<rt::Image>("Image1");
+  warning.SetTop(720);
+  warning.SetLeft(1200);
+  for (int tile = 25; tile <= design::kTileCount; ++tile)
+    Get<rt::Shape>(design::TileFrameName(tile)).SetLeft(kPageTwoColumns[(tile - 1) % 4]);
+  SetWidth(13100);
+  Get<rt::Image>("Image4").SetPicture(warning.Picture());
+  CurrentPage = 0;
+  ScreenCode = 1;
+  Music().SetTrackNumber(1);
+  auto& zoomBox = Get<rt::PictureBox>("Picture1");
+  zoomBox.SetHeight(255);
+  zoomBox.SetWidth(255);
+  zoomBox.SetLeft(5880);
+  zoomBox.SetTop(4440);
+  zoomBox.SetVisible(false);
+  BuildDateText();
+  SetBackColor(design::kIntroBackground);
+  SetMouseIcon(Get<rt::Image>("ImageTrans").MouseIcon());
+  TimerNamed("Timer1").SetEnabled(true);
+}
+
+// The check compares pixels, whatever the twips per pixel, and goes through the
+// hidden label's caption as the text it is.
+bool Form1::ResolutionAccepted() {
+  const rt::ScreenMetrics screen = App().Screen();
+  ScreenWidthPx = static_cast<int>(std::lround(screen.widthTwips) / std::lround(screen.twipsPerPixelX));
+  ScreenHeightPx = static_cast<int>(std::lround(screen.heightTwips) / std::lround(screen.twipsPerPixelY));
+  auto& resolution = Get<rt::Label>("LabelRes");
+  resolution.SetCaption(rt::Str(ScreenWidthPx) + " x" + rt::Str(ScreenHeightPx));
+  return resolution.Caption() == kRequiredResolution;
+}
+
+void Form1::BuildDateText() {
+  const rt::CalendarDate today = App().Today();
+  WeekdayNumber = today.weekday;
+  WeekdayText = WeekdayName(WeekdayNumber);
+  DateText = MonthAndDay(today);
+  Get<rt::Label>("Label1").SetCaption(WeekdayText + " " + DateText);
+}
+
+}  // namespace quil::home

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "audio/Multimedia.h"
+#include "shell/runtime/Application.h"
+
+namespace quil::shell {
+
+// Registers every screen of the program with the runtime.
+void RegisterForms(rt::Application& app, audio::Multimedia& media);
+
+// Starts the home menu and runs until the program ends; the exit status.
+int RunProgram(rt::Platform& platform, audio::Multimedia& media);
+
+}  // namespace quil::shell

@@ -1,0 +1,203 @@
+#include <functional>
+
+#include "HomeFixture.h"
+#include "home/Form1Design.h"
+
+namespace quil::test {
+namespace {
+
+using home::design::kFrameGrey;
+using home::design::kFrameTeal;
+
+class TileHover : public HomeFixture {
+ protected:
+  bool Highlighted(int tile) {
+    return *Frame(tile).BorderColor() == kFrameTeal && Frame(tile).BorderWidth() == 2;
+  }
+  bool AtRest(int tile) { return *Frame(tile).BorderColor() == kFrameGrey && Frame(tile).BorderWidth() == 1; }
+};
+
+TEST_F(TileHover, FromTileToTileAcrossTheBackground) {
+  MenuAtRest();
+  MoveOverBackground();
+  driver.MoveOver("Shape1Image");
+  EXPECT_TRUE(Highlighted(1));
+  EXPECT_EQ(HoverSounds(), 1);
+  driver.MoveTo(2000, 1500);
+  EXPECT_EQ(HoverSounds(), 1) << "one sound per visit";
+
+  MoveOverBackground();
+  EXPECT_TRUE(AtRest(1));
+  driver.MoveOver("Shape2Image");
+  EXPECT_TRUE(Highlighted(2));
+  EXPECT_TRUE(AtRest(1));
+  EXPECT_EQ(HoverSounds(), 2);
+}
+
+TEST_F(TileHover, OneFrameAtATimeUntilAResetRuns) {
+  auto& menu = MenuAtRest();
+  MoveOverBackground();
+  driver.MoveOver("Shape1Image");
+  menu.TileImage_MouseMove(2);
+  EXPECT_TRUE(AtRest(2));
+  EXPECT_TRUE(menu.FrameHighlighted);
+}
+
+TEST_F(TileHover, DuringTheJingleTheBackgroundOnlyHoldsTheSoundBack) {
+  auto& menu = Reveal();
+  driver.Advance(600);  // Timer3 runs
+  menu.FrameHighlighted = true;
+  menu.HoverSoundPlayed = 0;
+  MoveOverBackground();
+  EXPECT_EQ(menu.HoverSoundPlayed, 1);
+  EXPECT_TRUE(menu.FrameHighlighted) << "no frame reset while the jingle runs";
+  driver.MoveOver("Shape3Image");
+  EXPECT_EQ(HoverSounds(), 0);
+  EXPECT_TRUE(AtRest(3));
+}
+
+TEST_F(TileHover, TheLineAboveTheBarHasNoJingleGuard) {
+  auto& menu = Reveal();
+  driver.Advance(100);  // Timer2 runs
+  MoveOverLine();
+  EXPECT_EQ(menu.HitTest(4000, 6550)->Name(), "ImageLine");
+  EXPECT_FALSE(menu.FrameHighlighted);
+  EXPECT_EQ(menu.HoverSoundPlayed, 0);
+  driver.MoveOver("Shape3Image");
+  EXPECT_TRUE(Highlighted(3));
+  EXPECT_EQ(HoverSounds(), 1);
+}
+
+TEST_F(TileHover, TileTenHighlightsSilentlyWhileOtherEmptySlotsSound) {
+  auto& menu = MenuAtRest();
+  MoveOverBackground();
+  driver.MoveOver("Shape10Image");
+  EXPECT_TRUE(Highlighted(10));
+  EXPECT_EQ(HoverSounds(), 0);
+  EXPECT_EQ(menu.HoverSoundPlayed, 1);
+
+  for (int tile : {39, 40, 44, 46, 47, 48}) {
+    MoveOverBackground();
+    menu.TileImage_MouseMove(tile);
+  }
+  EXPECT_EQ(HoverSounds(), 6);
+}
+
+TEST_F(TileHover, APageChangeLeavesTheOldPagesFrameOutlined) {
+  auto& menu = MenuAtRest();
+  MoveOverBackground();
+  menu.CurrentPage = 1;
+  menu.TileImage_MouseMove(13);
+  EXPECT_TRUE(Highlighted(13));
+  menu.CurrentPage = 2;
+  for (int tile : {1, 25}) {
+    Frame(tile).SetBorderColor(kFrameTeal);
+    Frame(tile).SetBorderWidth(2);
+  }
+  MoveOverBackground();
+  EXPECT_FALSE(menu.FrameHighlighted);
+  EXPECT_TRUE(AtRest(1));
+  EXPECT_TRUE(AtRest(25));
+  EXPECT_TRUE(Highlighted(13)) << "frame 13 waits for a reset while page 2 is on screen";
+}
+
+TEST_F(TileHover, TheBarPicturesReArmTheSoundButNeverResetFrames) {
+  auto& menu = MenuAtRest();
+  MoveOverBackground();
+  driver.MoveOver("Shape9Image");
+  const std::function<void()> barMoves[] = {[this] { MoveOverGreyBar(); }, [this] { driver.MoveTo(300, 8700); },
+                                            [this] { driver.MoveTo(11800, 8700); }};
+  for (const auto& move : barMoves) {
+    menu.HoverSoundPlayed = 1;
+    move();
+    EXPECT_EQ(menu.HoverSoundPlayed, 0);
+    EXPECT_TRUE(Highlighted(9));
+  }
+  EXPECT_EQ(menu.HitTest(300, 8700)->Name(), "ImageCurveLine1");
+  EXPECT_EQ(menu.HitTest(11800, 8700)->Name(), "ImageCurveLine2");
+}
+
+TEST_F(TileHover, SteadyMovementRedrawsNothing) {
+  MenuAtRest();
+  MoveOverBackground();
+  driver.MoveOver("Shape5Image");
+  MoveOverBackground();
+  const int presents = platform.Presents();
+  for (int step = 0; step < 20; ++step) driver.MoveTo(11400 + step, 300 + step);
+  EXPECT_EQ(platform.Presents(), presents);
+  driver.MoveOver("Shape5Image");
+  const int highlighted = platform.Presents();
+  for (int step = 0; step < 20; ++step) driver.MoveTo(1500 + step, 3500);
+  EXPECT_EQ(platform.Presents(), highlighted);
+}
+
+class MusicWatchdog : public HomeFixture {
+ protected:
+  int Count(const std::string& command) {
+    return static_cast<int>(std::count(media.Commands().begin(), media.Commands().end(), command));
+  }
+};
+
+TEST_F(MusicWatchdog, LeavesAMenuTrackAlone) {
+  MenuAtRest();
+  media.ClearLog();
+  MoveOverBackground();
+  MoveOverLine();
+  MoveOverGreyBar();
+  EXPECT_TRUE(media.Commands().empty());
+}
+
+TEST_F(MusicWatchdog, BringsTheMenuMusicBackOnceWhenNoMenuTrackIsCurrent) {
+  auto& menu = MenuAtRest();
+  menu.TimerNamed("TimerWeatherMusic").SetEnabled(true);
+  driver.Advance(1000);
+  EXPECT_EQ(menu.Music().CurrentTrack(), "");
+  media.ClearLog();
+
+  driver.MoveOver("Shape1Image");
+  EXPECT_TRUE(media.Commands().empty()) << "a tile does not watch the music";
+  MoveOverBackground();
+  EXPECT_EQ(media.Commands(), (std::vector<std::string>{"stop MP3Play", "close MP3Play"}));
+  EXPECT_TRUE(menu.TimerNamed("TimerMainMenuMusic").Enabled());
+  MoveOverGreyBar();
+  MoveOverLine();
+  EXPECT_EQ(media.Commands().size(), 2u);
+
+  driver.Advance(1500);
+  EXPECT_EQ(media.SoundingTrack(), Path("/Music/Menu.mp3"));
+}
+
+TEST_F(MusicWatchdog, TreatsATrackThatDiffersOnlyInLetterCaseAsForeign) {
+  auto& menu = MenuAtRest();
+  ASSERT_EQ(menu.Music().CurrentTrack(), Path("/Music/Menu.mp3"));
+  std::string shouted = folder.string();
+  for (char& c : shouted) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  platform.SetAppPath(shouted);
+  media.ClearLog();
+  MoveOverBackground();
+  EXPECT_EQ(Count("stop MP3Play"), 1);
+  EXPECT_TRUE(menu.TimerNamed("TimerMainMenuMusic").Enabled());
+}
+
+TEST_F(MusicWatchdog, WaitsForTheRevealBeforeTouchingTheMusic) {
+  auto& menu = Start();
+  driver.Advance(1000);
+  MoveOverBackground();
+  EXPECT_TRUE(media.Commands().empty());
+  EXPECT_FALSE(menu.TimerNamed("TimerMainMenuMusic").Enabled());
+}
+
+TEST_F(MusicWatchdog, WithTheMusicFolderMissingTheMenuIsSilentAndCalm) {
+  std::filesystem::remove_all(folder / "Music");
+  auto& menu = MenuAtRest();
+  EXPECT_EQ(media.SoundingTrack(), "");
+  EXPECT_EQ(menu.Player().MP3Status(), "Error with input file");
+  media.ClearLog();
+  MoveOverBackground();
+  MoveOverGreyBar();
+  EXPECT_TRUE(media.Commands().empty()) << "the stored path still counts as a menu track";
+  EXPECT_FALSE(menu.TimerNamed("TimerMainMenuMusic").Enabled());
+}
+
+}  // namespace
+}  // namespace quil::test
