@@ -1,0 +1,33 @@
+# The two commands of the README: `make run` and `make test`. Each installs
+# what is missing, configures and builds; then runs the program or every test.
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test test-sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@scripts/run $(BUILD)/bin/quil-os
+
+# Every test of the program as built, then the unit tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUIL_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L unit
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
