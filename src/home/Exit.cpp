@@ -11,10 +11,4 @@ void Form1::ImageExit_Click() {
 
 void Form1::ImageExit_MouseMove() { PlayHoverSound(); }
 
-void Form1::PlayHoverSound() {
-  if (HoverSoundPlayed != 0) return;
-  Sound().Play(audio::effects::kHover);
-  HoverSoundPlayed = 1;
-}
-
 }  // namespace quil::home

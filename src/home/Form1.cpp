@@ -1,6 +1,7 @@
 #include "home/Form1.h"
 
 #include "assets/Pictures.h"
+#include "audio/Effects.h"
 #include "home/Form1Design.h"
 #include "shell/runtime/Image.h"
 
@@ -42,6 +43,13 @@ void Form1::WireHandlers() {
     Get<rt::Image>(bar).OnMouseMove([this] { BarPicture_MouseMove(); });
   Get<rt::Image>("ImageExit").OnClick([this] { ImageExit_Click(); });
   Get<rt::Image>("ImageExit").OnMouseMove([this] { ImageExit_MouseMove(); });
+}
+
+// Every hover target of the menu sounds once, then waits for a reset surface to re-arm it.
+void Form1::PlayHoverSound() {
+  if (HoverSoundPlayed != 0) return;
+  Sound().Play(audio::effects::kHover);
+  HoverSoundPlayed = 1;
 }
 
 }  // namespace quil::home

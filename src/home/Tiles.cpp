@@ -16,12 +16,11 @@ constexpr int kTileSilentWithoutPicture = 10;
 }  // namespace
 
 void Form1::TileImage_MouseMove(int tile) {
-  if (HoverSoundPlayed == 0) {
-    const bool silent =
-        tile == kTileSilentWithoutPicture && !Get<rt::Image>(design::TilePictureName(tile)).Picture();
-    if (!silent) Sound().Play(audio::effects::kHover);
+  const bool silent = tile == kTileSilentWithoutPicture && !Get<rt::Image>(design::TilePictureName(tile)).Picture();
+  if (silent)
     HoverSoundPlayed = 1;
-  }
+  else
+    PlayHoverSound();
   if (!FrameHighlighted) {
     SetFrameOutline(tile, design::kFrameTeal, 2);
     FrameHighlighted = true;
