@@ -1,0 +1,110 @@
+#include "audio/SdlMixerMultimedia.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <filesystem>
+
+#include "audio/MusicError.h"
+
+namespace quil::audio {
+namespace {
+
+constexpr int kEffectChannel = 0;
+constexpr int kSampleRate = 44100;
+constexpr int kChannels = 2;
+constexpr int kChunkSize = 2048;
+// SDL2_mixer plays a track once for a loop count of 1.
+constexpr int kPlayOnce = 1;
+
+// What a silent device can still check: the file is there and can be read.
+bool Readable(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return false;
+  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  if (!file) return false;
+  SDL_RWclose(file);
+  return true;
+}
+
+}  // namespace
+
+void SdlMixerMultimedia::ChunkFree::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+void SdlMixerMultimedia::MusicFree::operator()(_Mix_Music* music) const { Mix_FreeMusic(music); }
+
+SdlMixerMultimedia::SdlMixerMultimedia() {
+  subsystemStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  if (!subsystemStarted_) return;
+  Mix_Init(MIX_INIT_MP3);
+  mixerOpen_ = Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0;
+  if (mixerOpen_) Mix_AllocateChannels(1);
+}
+
+SdlMixerMultimedia::~SdlMixerMultimedia() {
+  // Chunks and tracks must go while the mixer that plays them still exists.
+  effect_.reset();
+  music_.clear();
+  if (mixerOpen_) Mix_CloseAudio();
+  if (subsystemStarted_) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+}
+
+bool SdlMixerMultimedia::PlayEffect(const std::string& path) {
+  if (!mixerOpen_) return false;
+  ChunkPtr chunk(Mix_LoadWAV(path.c_str()));
+  if (!chunk) return false;
+  // Playing on the one effect channel cuts off the effect still sounding there.
+  if (Mix_PlayChannel(kEffectChannel, chunk.get(), 0) < 0) return false;
+  effect_ = std::move(chunk);
+  return true;
+}
+
+int SdlMixerMultimedia::OpenMusic(const std::string& path, const std::string& alias) {
+  if (music_.contains(alias)) return kMusicAliasInUse;
+  if (!mixerOpen_) {
+    if (!Readable(path)) return kMusicFileUnplayable;
+    music_.emplace(alias, nullptr);
+    return kMusicOk;
+  }
+  MusicPtr music(Mix_LoadMUS(path.c_str()));
+  if (!music) return kMusicFileUnplayable;
+  music_.emplace(alias, std::move(music));
+  return kMusicOk;
+}
+
+int SdlMixerMultimedia::PlayMusic(const std::string& alias) {
+  auto entry = music_.find(alias);
+  if (entry == music_.end()) return kMusicAliasNotOpen;
+  onStream_ = alias;
+  if (!entry->second) return kMusicOk;
+  if (Mix_PlayMusic(entry->second.get(), kPlayOnce) != 0) return kMusicPlaybackFailed;
+  return kMusicOk;
+}
+
+int SdlMixerMultimedia::StopMusic(const std::string& alias) {
+  if (!music_.contains(alias)) return kMusicAliasNotOpen;
+  if (onStream_ == alias) {
+    if (mixerOpen_) Mix_HaltMusic();
+    onStream_.clear();
+  }
+  return kMusicOk;
+}
+
+int SdlMixerMultimedia::CloseMusic(const std::string& alias) {
+  const int stopped = StopMusic(alias);
+  if (stopped != kMusicOk) return stopped;
+  music_.erase(alias);
+  return kMusicOk;
+}
+
+std::string SdlMixerMultimedia::ErrorText(int code) const { return MusicErrorText(code); }
+
+bool SdlMixerMultimedia::MusicSounding(const std::string& alias) const {
+  auto entry = music_.find(alias);
+  if (entry == music_.end() || !entry->second || onStream_ != alias) return false;
+  return Mix_PlayingMusic() != 0;
+}
+
+}  // namespace quil::audio
