@@ -25,8 +25,8 @@ void FakePlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
   lastTooltip_ = tooltip;
 }
 
-void FakePlatform::OpenMessageBox(const rt::MessageBoxSpec& spec) {
-  messageBoxes_.push_back(spec);
+void FakePlatform::OpenMessageBox(const rt::MessageBoxRequest& request) {
+  messageBoxes_.push_back(request);
   messageBoxShowing_ = true;
   Schedule(now_ + answerDelay_, rt::InputEvent{.type = rt::InputEvent::Type::MessageBoxDismissed});
 }

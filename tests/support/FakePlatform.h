@@ -18,7 +18,7 @@ class FakePlatform : public rt::Platform {
   std::optional<rt::InputEvent> WaitInput(rt::Micros deadline) override;
   void Present(const rt::Form& front, const rt::Tooltip& tooltip) override;
   void SetPointer(const rt::PictureRef& picture) override { pointer_ = picture; }
-  void OpenMessageBox(const rt::MessageBoxSpec& spec) override;
+  void OpenMessageBox(const rt::MessageBoxRequest& request) override;
   void CloseMessageBox() override { messageBoxShowing_ = false; }
   rt::ScreenMetrics Screen() override { return screen_; }
   rt::CalendarDate Today() override { return today_; }
@@ -36,7 +36,7 @@ class FakePlatform : public rt::Platform {
   void AnswerMessageBoxesAfter(rt::Micros delay) { answerDelay_ = delay; }
 
   // Records.
-  const std::vector<rt::MessageBoxSpec>& MessageBoxes() const { return messageBoxes_; }
+  const std::vector<rt::MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
   bool MessageBoxShowing() const { return messageBoxShowing_; }
   int Presents() const { return presents_; }
   const rt::Form* LastPresented() const { return lastPresented_; }
@@ -47,7 +47,7 @@ class FakePlatform : public rt::Platform {
   rt::Micros now_ = 0;
   std::multimap<rt::Micros, rt::InputEvent> script_;
   rt::Micros answerDelay_ = 0;
-  std::vector<rt::MessageBoxSpec> messageBoxes_;
+  std::vector<rt::MessageBoxRequest> messageBoxes_;
   bool messageBoxShowing_ = false;
   int presents_ = 0;
   const rt::Form* lastPresented_ = nullptr;

@@ -30,9 +30,9 @@ class Application::HandlerScope {
 
 class Application::MessageBoxScope {
  public:
-  MessageBoxScope(Application& app, const MessageBoxSpec& spec) : app_(app) {
+  MessageBoxScope(Application& app, const MessageBoxRequest& request) : app_(app) {
     app_.HideTooltip();
-    app_.platform_.OpenMessageBox(spec);
+    app_.platform_.OpenMessageBox(request);
     app_.messageBoxOpen_ = true;
   }
   ~MessageBoxScope() {
@@ -146,7 +146,7 @@ void Application::End() {
 }
 
 void Application::MsgBox(const std::string& prompt, MessageBoxStyle style, const std::string& title) {
-  MessageBoxScope scope(*this, MessageBoxSpec{prompt, style, title});
+  MessageBoxScope scope(*this, MessageBoxRequest{prompt, style, title});
   while (messageBoxOpen_) Step(kForever);
 }
 

@@ -44,7 +44,7 @@ class Platform {
   virtual void SetPointer(const PictureRef& picture) = 0;
 
   // Opens the modal message window; its answer arrives as MessageBoxDismissed.
-  virtual void OpenMessageBox(const MessageBoxSpec& spec) = 0;
+  virtual void OpenMessageBox(const MessageBoxRequest& request) = 0;
   virtual void CloseMessageBox() = 0;
 
   virtual ScreenMetrics Screen() = 0;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "shell/runtime/Form.h"
+#include "shell/runtime/Tooltip.h"
+#include "shell/sdl/ControlPainter.h"
+#include "shell/sdl/TextPainter.h"
+#include "shell/sdl/TooltipPainter.h"
+
+namespace quil::paint {
+
+// Paints a whole form at one pixel per 15 twips, back to front: the ground,
+// the windowless controls, then the windowed ones (each frame with the controls
+// inside it), each group from its last control in design order to its first;
+// the tooltip over all. Keep one painter for the life of a window: it caches text.
+class FormPainter {
+ public:
+  FormPainter() : controls_(text_), tooltip_(text_) {}
+
+  // Paints the screen-sized top-left part of the form into `cr`.
+  void Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth, int screenHeight);
+
+ private:
+  void PaintContents(cairo_t* cr, const rt::Form& form, const rt::Frame* container);
+
+  TextPainter text_;
+  ControlPainter controls_;
+  TooltipPainter tooltip_;
+};
+
+// The form as the 800 x 600 screen shows it: premultiplied ARGB pixels, row
+// after row. For tests and tools; a window keeps its own FormPainter.
+std::vector<std::uint32_t> PaintToPixels(const rt::Form& form, const rt::Tooltip& tooltip = {});
+
+}  // namespace quil::paint

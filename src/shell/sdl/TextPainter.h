@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cairo.h>
+#include <pango/pango.h>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "shell/runtime/Colour.h"
+#include "shell/runtime/Font.h"
+
+namespace quil::paint {
+
+// A laid-out text and its size in pixels. Valid until the next Layout call.
+struct TextBlock {
+  PangoLayout* layout = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+// Lays out and draws text with Pango, fonts found by family through fontconfig.
+// Layouts are kept between frames: the same captions are drawn again and again.
+class TextPainter {
+ public:
+  TextPainter();
+  ~TextPainter();
+  TextPainter(const TextPainter&) = delete;
+  TextPainter& operator=(const TextPainter&) = delete;
+
+  // The text exactly as given (no markup, no mnemonics). With a wrap width the
+  // lines break at words within it and are aligned inside it.
+  TextBlock Layout(const std::string& text, const rt::Font& font, int wrapWidth = 0,
+                   rt::Alignment alignment = rt::Alignment::Left);
+  static void Show(cairo_t* cr, const TextBlock& block, double x, double y, rt::Colour colour);
+
+  // Font sizes are points on a 96 dpi desktop.
+  static double PointsToPixels(double points) { return points * 96.0 / 72.0; }
+
+ private:
+  struct LayoutUnref {
+    void operator()(PangoLayout* layout) const;
+  };
+  using LayoutPtr = std::unique_ptr<PangoLayout, LayoutUnref>;
+
+  PangoContext* context_;
+  std::unordered_map<std::string, LayoutPtr> layouts_;
+};
+
+}  // namespace quil::paint

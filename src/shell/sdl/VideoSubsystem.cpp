@@ -1,0 +1,27 @@
+#include "shell/sdl/VideoSubsystem.h"
+
+#include <SDL.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace quil::sdl {
+
+VideoSubsystem::VideoSubsystem() {
+  // Frames are finished pictures from Cairo; pushing them through a GL texture
+  // would only add a copy, and a software GL stack on machines without a GPU.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A desktop menu, not a game: leave the desktop's compositor and screen saver alone.
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // Closing the message box must not end the program when it is the only window.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // The click that brings the window forward is a click like any other, as on the desktop.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+}
+
+VideoSubsystem::~VideoSubsystem() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+
+}  // namespace quil::sdl

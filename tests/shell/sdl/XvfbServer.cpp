@@ -1,0 +1,75 @@
+#include "XvfbServer.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+namespace quil::test {
+
+namespace {
+constexpr int kAttempts = 3;
+}  // namespace
+
+XvfbServer::XvfbServer() {
+  // Never fall back on a desktop the caller happens to have.
+  unsetenv("DISPLAY");
+  // Servers started at the same moment elsewhere can race for a display number.
+  for (int attempt = 0; attempt < kAttempts && display_.empty(); ++attempt) Start();
+  if (display_.empty()) throw std::runtime_error("Xvfb did not start");
+  setenv("DISPLAY", display_.c_str(), 1);
+}
+
+void XvfbServer::Start() {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return;
+  pid_ = fork();
+  if (pid_ == 0) {
+    close(pipeFds[0]);
+    const std::string fd = std::to_string(pipeFds[1]);
+    // -displayfd lets the server pick a free display number and tell us.
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-br",
+           static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipeFds[1]);
+  // The number comes with a newline; the server dies if the pipe closes before that.
+  std::string number;
+  char c = 0;
+  while (pid_ > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n') number += c;
+  close(pipeFds[0]);
+  if (c != '\n' || number.empty()) {
+    Stop();
+    return;
+  }
+  display_ = ":" + number;
+}
+
+XvfbServer::~XvfbServer() { Stop(); }
+
+void XvfbServer::Stop() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+}
+
+int XvfbServer::Run(const std::string& command) const {
+  return std::system(("DISPLAY=" + display_ + " " + command).c_str());
+}
+
+std::string XvfbServer::Capture() const {
+  const std::string command = "DISPLAY=" + display_ + " import -silent -window root -depth 8 rgb:-";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  if (!pipe) return {};
+  std::string bytes;
+  char chunk[65536];
+  while (const std::size_t got = fread(chunk, 1, sizeof chunk, pipe.get())) bytes.append(chunk, got);
+  return bytes;
+}
+
+}  // namespace quil::test

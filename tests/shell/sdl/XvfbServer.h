@@ -1,0 +1,32 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace quil::test {
+
+// A private X server with an 800 x 600 screen for the life of the object; it
+// becomes this process's DISPLAY. Tests on the real backend never assume a desktop.
+class XvfbServer {
+ public:
+  XvfbServer();
+  ~XvfbServer();
+  XvfbServer(const XvfbServer&) = delete;
+  XvfbServer& operator=(const XvfbServer&) = delete;
+
+  const std::string& Display() const { return display_; }
+  // Runs a shell command against this server; its exit status.
+  int Run(const std::string& command) const;
+  // The screen's pixels as RGB bytes, read back from the server.
+  std::string Capture() const;
+
+ private:
+  void Start();
+  void Stop();
+
+  pid_t pid_ = -1;
+  std::string display_;
+};
+
+}  // namespace quil::test
