@@ -24,6 +24,8 @@ test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
 
+# Leak checking stays on for our code; the suppressions name library caches.
+test-sanitize: export LSAN_OPTIONS = suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUIL_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)

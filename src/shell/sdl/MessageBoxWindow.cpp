@@ -28,6 +28,8 @@ void MessageBoxWindow::Raise() {
   SDL_SetWindowInputFocus(window_.Get());
 }
 
+void MessageBoxWindow::Hide() { SDL_HideWindow(window_.Get()); }
+
 bool MessageBoxWindow::Handle(const SDL_Event& event) {
   switch (event.type) {
     case SDL_WINDOWEVENT:

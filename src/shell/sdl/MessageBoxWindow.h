@@ -19,6 +19,7 @@ class MessageBoxWindow {
 
   Uint32 Id() const { return window_.Id(); }
   void Raise();
+  void Hide();
   // Takes an event of this window, or a key event of any (the box has the
   // keyboard while it is open). True once the box has been answered.
   bool Handle(const SDL_Event& event);

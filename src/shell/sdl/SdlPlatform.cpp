@@ -151,11 +151,13 @@ void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
 void SdlPlatform::SetPointer(const rt::PictureRef& picture) { pointer_.Set(picture); }
 
 void SdlPlatform::OpenMessageBox(const rt::MessageBoxRequest& message) {
+  answeredBox_.reset();
   box_ = std::make_unique<MessageBoxWindow>(boxText_, message, window_ ? window_->Get() : nullptr);
 }
 
 void SdlPlatform::CloseMessageBox() {
-  box_.reset();
+  if (box_) box_->Hide();
+  answeredBox_ = std::move(box_);
   pointer_.OverForm(true);
   // The box took the keyboard; without a window manager nobody would give it back.
   if (window_) {

@@ -59,6 +59,10 @@ class SdlPlatform final : public rt::Platform {
   PointerCursor pointer_;
   paint::TextPainter boxText_;
   std::unique_ptr<MessageBoxWindow> box_;
+  // The last box answered, hidden rather than destroyed: SDL may still have a
+  // wake-up event on its way to that window, and one sent to a window that
+  // no longer exists is a fatal X error.
+  std::unique_ptr<MessageBoxWindow> answeredBox_;
   // Keys that went down while the box was open: their release is the box's too.
   std::bitset<512> keysHeldByBox_;
 };

@@ -1,0 +1,327 @@
+# shellcheck shell=bash
+# Harness of the end-to-end scenarios, sourced by each of them.
+#
+# A scenario runs the real program in an X server of its own (Xvfb), with SDL's
+# disk audio driver writing the mixed sound output to a file, drives it with
+# xdotool, and judges it on screenshots (ImageMagick) and on the captured sound
+# (sox). Everything a scenario writes goes into its work folder, which is
+# removed when the scenario passes and kept, screenshots and all, when it fails.
+#
+# Usage in a scenario:  source lib.sh; e2e_scenario NAME PROGRAM ARTIFACTS_DIR
+
+set -euo pipefail
+
+# The mixer opens the device at 44100 Hz, signed 16-bit, stereo; the disk
+# driver writes exactly that, in real time, from the moment the program starts.
+E2E_SOX_RAW=(-t raw -r 44100 -e signed -b 16 -c 2)
+E2E_SOUND_BYTES_PER_SECOND=$((44100 * 2 * 2))
+# Above this fraction of full scale a sample counts as sound (silence is 0).
+E2E_SOUND_LEVEL=0.01
+# Silence shorter than this does not split one sound into two.
+E2E_SOUND_GAP_MS=100
+# Tolerance per colour channel when a pixel is compared with its expected colour.
+E2E_COLOUR_TOLERANCE=3
+
+E2E_WORK=""
+E2E_PROGRAM=""
+E2E_PROGRAM_PID=""
+E2E_XVFB_PID=""
+
+# --- scenario lifetime ------------------------------------------------------
+
+# e2e_scenario NAME PROGRAM ARTIFACTS_DIR: starts afresh in the work folder
+# ARTIFACTS_DIR/NAME.
+e2e_scenario() {
+  [[ -x "$2" ]] || fail "no program at $2"
+  E2E_PROGRAM=$(realpath "$2")
+  E2E_WORK="$3/$1"
+  rm -rf "$E2E_WORK"
+  mkdir -p "$E2E_WORK"
+  E2E_WORK=$(realpath "$E2E_WORK")
+  trap e2e_finish EXIT
+}
+
+e2e_finish() {
+  local status=$?
+  stop_program
+  stop_display
+  if ((status == 0)); then
+    rm -rf "$E2E_WORK"
+  else
+    echo "Screenshots, program output and captured sound kept in $E2E_WORK" >&2
+  fi
+  exit "$status"
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+now_ms() {
+  local micro=${EPOCHREALTIME/./}
+  echo $((micro / 1000))
+}
+
+# wait_until SECONDS WHAT COMMAND...: polls COMMAND until it succeeds; fails
+# naming WHAT when SECONDS pass first.
+wait_until() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$(($(now_ms) + seconds * 1000))
+  until "$@"; do
+    (($(now_ms) < deadline)) || fail "waited ${seconds}s in vain for: $what"
+    sleep 0.05
+  done
+}
+
+# sleep_until MS: sleeps until the clock of now_ms reaches MS.
+sleep_until() {
+  local remaining=$(($1 - $(now_ms)))
+  ((remaining <= 0)) || sleep "$(seconds "$remaining")"
+}
+
+seconds() { printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)); }
+
+# --- X server ---------------------------------------------------------------
+
+# start_display [WIDTHxHEIGHT]: an Xvfb on a free display number, made current.
+start_display() {
+  local size=${1:-800x600}
+  local number_file="$E2E_WORK/display-number"
+  : >"$number_file"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+    3>"$number_file" >"$E2E_WORK/xvfb.log" 2>&1 &
+  E2E_XVFB_PID=$!
+  wait_until 10 "Xvfb to start" test -s "$number_file"
+  DISPLAY=":$(<"$number_file")"
+  export DISPLAY
+}
+
+stop_display() {
+  [[ -n "$E2E_XVFB_PID" ]] || return 0
+  kill "$E2E_XVFB_PID" 2>/dev/null || true
+  wait "$E2E_XVFB_PID" 2>/dev/null || true
+  E2E_XVFB_PID=""
+}
+
+# window_shown NAME: a mapped window has exactly this title.
+window_shown() {
+  xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+# --- the program ------------------------------------------------------------
+
+# app_folder FOLDER...: a copy of the program in a folder of its own with only
+# the named sound folders (Sfx, Music) beside it, so that one kind of sound can
+# be heard without the other. Prints the copy's path.
+app_folder() {
+  local app="$E2E_WORK/app" bin
+  bin=$(dirname "$E2E_PROGRAM")
+  mkdir -p "$app"
+  cp "$E2E_PROGRAM" "$app/"
+  local folder
+  for folder in "$@"; do ln -s "$bin/$folder" "$app/$folder"; done
+  echo "$app/$(basename "$E2E_PROGRAM")"
+}
+
+# start_program [PROGRAM]: runs it on the current display with its sound
+# written to $E2E_WORK/sound.raw.
+start_program() {
+  local program=${1:-$E2E_PROGRAM}
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_WORK/sound.raw" \
+    "$program" >"$E2E_WORK/program.log" 2>&1 &
+  E2E_PROGRAM_PID=$!
+}
+
+# program_ended: the program has ended (it may still wait to be reaped).
+program_ended() {
+  [[ -n "$E2E_PROGRAM_PID" ]] || return 0
+  local state
+  { read -r _ _ state _ <"/proc/$E2E_PROGRAM_PID/stat"; } 2>/dev/null || return 0
+  [[ "$state" == Z ]]
+}
+
+# program_exit_status: waits for the program's end and prints its exit status.
+program_exit_status() {
+  local status=0
+  wait "$E2E_PROGRAM_PID" || status=$?
+  E2E_PROGRAM_PID=""
+  echo "$status"
+}
+
+stop_program() {
+  [[ -n "$E2E_PROGRAM_PID" ]] || return 0
+  kill "$E2E_PROGRAM_PID" 2>/dev/null || true
+  wait "$E2E_PROGRAM_PID" 2>/dev/null || true
+  E2E_PROGRAM_PID=""
+}
+
+# wait_for_main_window: the program's window is up at 800 x 600 at the origin.
+wait_for_main_window() {
+  wait_until 10 'the "Quil OS" window' window_shown "Quil OS"
+  local geometry
+  geometry=$(xdotool search --onlyvisible --name '^Quil OS$' getwindowgeometry | tr -d ' ' | tr '\n' ' ')
+  [[ "$geometry" == *"Position:0,0"*"Geometry:800x600"* ]] || fail "main window misplaced: $geometry"
+}
+
+# --- screenshots ------------------------------------------------------------
+
+# shoot NAME: a screenshot of the whole screen as $E2E_WORK/NAME.png.
+shoot() {
+  import -window root "$E2E_WORK/$1.png"
+}
+
+shot() { echo "$E2E_WORK/$1.png"; }
+
+# pixels SHOT X,Y...: prints R,G,B (0-255) of each point, one per line.
+pixels() {
+  local image format="" point x y
+  image=$(shot "$1")
+  shift
+  for point in "$@"; do
+    x=${point%,*} y=${point#*,}
+    format+="%[fx:round(255*p{$x,$y}.r)],%[fx:round(255*p{$x,$y}.g)],%[fx:round(255*p{$x,$y}.b)]\n"
+  done
+  convert "$image" -format "$format" info:
+}
+
+# expect_pixels SHOT WHAT@X,Y=R,G,B...: every point has its colour, within
+# E2E_COLOUR_TOLERANCE per channel; fails listing every point that does not.
+expect_pixels() {
+  local name=$1
+  shift
+  local -a points=() wanted=() labels=()
+  local check
+  for check in "$@"; do
+    labels+=("${check%@*}")
+    check=${check#*@}
+    points+=("${check%=*}")
+    wanted+=("${check#*=}")
+  done
+  local -a seen
+  mapfile -t seen < <(pixels "$name" "${points[@]}")
+  local i errors=""
+  for i in "${!points[@]}"; do
+    colours_close "${seen[i]}" "${wanted[i]}" ||
+      errors+=$'\n'"  ${labels[i]} at ${points[i]}: ${seen[i]}, expected ${wanted[i]}"
+  done
+  [[ -z "$errors" ]] || fail "$name.png:$errors"
+}
+
+colours_close() {
+  local -a a b
+  IFS=, read -ra a <<<"$1"
+  IFS=, read -ra b <<<"$2"
+  local i
+  for i in 0 1 2; do
+    local d=$((a[i] - b[i]))
+    ((d <= E2E_COLOUR_TOLERANCE && d >= -E2E_COLOUR_TOLERANCE)) || return 1
+  done
+}
+
+# colour_count SHOT WxH+X+Y R,G,B: how many pixels of the region have the
+# colour, within E2E_COLOUR_TOLERANCE per channel.
+colour_count() {
+  local r g b
+  IFS=, read -r r g b <<<"$3"
+  local t="$E2E_COLOUR_TOLERANCE/255"
+  matching_count "$1" "$2" "abs(r-$r/255)<=$t && abs(g-$g/255)<=$t && abs(b-$b/255)<=$t"
+}
+
+# matching_count SHOT WxH+X+Y FX: how many pixels of the region satisfy the
+# ImageMagick fx condition FX (channels r, g, b from 0 to 1).
+matching_count() {
+  convert "$(shot "$1")" -crop "$2" +repage -fx "$3" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# expect_count_at_least MINIMUM COUNT WHAT
+expect_count_at_least() {
+  (($2 >= $1)) || fail "$3: $2 pixels, expected at least $1"
+}
+
+# brightness SHOT: mean level of the screen, 0 to 1.
+brightness() {
+  convert "$(shot "$1")" -format '%[fx:mean]' info:
+}
+
+# content_box SHOT: WxH+X+Y of what differs from the colour of the corners.
+content_box() {
+  convert "$(shot "$1")" -fuzz 2% -format '%@' info:
+}
+
+# --- captured sound ---------------------------------------------------------
+# Times are milliseconds of captured sound since the program opened its device.
+
+# sound_mark: how much sound has been captured so far, that is the sound
+# position of this moment.
+sound_mark() {
+  local bytes=0
+  [[ -f "$E2E_WORK/sound.raw" ]] && bytes=$(stat -c %s "$E2E_WORK/sound.raw")
+  echo $((bytes * 1000 / E2E_SOUND_BYTES_PER_SECOND))
+}
+
+captured_past() { (($(sound_mark) >= $1)); }
+
+# wait_for_sound_until MS: waits until the capture reaches MS.
+wait_for_sound_until() {
+  wait_until $((($1 - $(sound_mark)) / 1000 + 10)) "sound captured up to ${1}ms" captured_past "$1"
+}
+
+# sound_onsets FROM TO: the start of each sound between FROM and TO, one per
+# line; sounds closer than E2E_SOUND_GAP_MS count as one.
+sound_onsets() {
+  local from=$1 to=$2
+  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -t dat - trim "$(seconds "$from")" "$(seconds $((to - from)))" |
+    awk -v from="$from" -v level="$E2E_SOUND_LEVEL" -v gap="$E2E_SOUND_GAP_MS" '
+      /^;/ { next }
+      {
+        loud = ($2 > level || $2 < -level || $3 > level || $3 < -level)
+        if (!loud) next
+        ms = $1 * 1000
+        if (!heard || ms - last > gap) printf "%d\n", from + ms
+        heard = 1; last = ms
+      }'
+}
+
+# sound_rms FROM TO: the RMS level between FROM and TO, 0 to 1.
+sound_rms() {
+  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -n trim "$(seconds "$1")" "$(seconds $(($2 - $1)))" stat 2>&1 |
+    awk '/RMS +amplitude/ { print $3 }'
+}
+
+# expect_silence FROM TO WHAT
+expect_silence() {
+  local onsets
+  onsets=$(sound_onsets "$1" "$2")
+  [[ -z "$onsets" ]] || fail "$3: sound at ${onsets//$'\n'/ } ms, expected silence from $1 to $2 ms"
+}
+
+# --- input ------------------------------------------------------------------
+
+point_at() { xdotool mousemove "$1" "$2"; }
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+
+# reveal_menu: waits for the warning picture and clicks it, between the
+# columns of tiles; CLICK_MARK is the sound position of the click.
+# shellcheck disable=SC2034  # CLICK_MARK is read by the scenarios
+reveal_menu() {
+  wait_for_warning
+  CLICK_MARK=$(sound_mark)
+  click_at 400 300
+  wait_until 5 "the menu after the intro click" menu_on_screen
+}
+
+# The warning picture is the only thing lit on the black intro screen.
+warning_on_screen() {
+  shoot probe && [[ $(brightness probe) != 0 ]]
+}
+
+wait_for_warning() {
+  wait_until 10 "the warning picture" warning_on_screen
+}
+
+# The menu's light background has replaced the black one.
+menu_on_screen() {
+  shoot probe && [[ $(pixels probe 20,20) == 241,241,241 ]]
+}

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The start: a black screen, where a click is ignored; about a second later the
+# warning picture, white on black in its place, with its prompt pulsing.
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "$0")/lib.sh"
+e2e_scenario start-timeline "$@"
+
+start_display
+start_program
+wait_for_main_window
+shown=$(now_ms)
+# A click on the black screen is ignored: it stays black, and later the warning
+# comes and stays (checked below). On a machine too busy to click well within
+# the black second the click is left out rather than judged.
+clicked_early=0
+if (($(now_ms) - shown < 300)); then
+  click_at 400 300
+  clicked_early=1
+fi
+shoot black
+if (($(now_ms) - shown < 700)); then
+  [[ $(brightness black) == 0 ]] || fail "the screen is not black in its first second"
+else
+  echo "note: the machine is busy; the first screenshot came too late to judge the black second"
+fi
+((clicked_early)) || echo "note: the machine is busy; the early click was left out"
+
+wait_for_warning
+after=$(($(now_ms) - shown))
+echo "warning seen ${after}ms after the window appeared"
+((after >= 700)) || fail "the warning came after ${after}ms, before the black second was over"
+((after <= 4000)) || fail "the warning came only after ${after}ms"
+
+# The picture lies in 659 x 513 pixels at (80, 48); everything around stays black.
+levels=()
+for i in 1 2 3 4 5 6 7 8; do
+  shoot "warning-$i"
+  box=$(content_box "warning-$i")
+  IFS='x+' read -r w h x y <<<"$box"
+  ((x >= 80 && y >= 48 && x + w <= 739 && y + h <= 561 && w >= 400 && h >= 300)) ||
+    fail "warning-$i.png: the picture's content spans $box, not inside 659x513+80+48"
+  [[ $(convert "$(shot "warning-$i")" -format '%[fx:maxima>0.9]' info:) == 1 ]] ||
+    fail "warning-$i.png: nothing white on the warning"
+  levels+=("$(brightness "warning-$i")")
+  sleep 0.1
+done
+distinct=$(printf '%s\n' "${levels[@]}" | sort -u | wc -l)
+echo "brightness of the warning over time: ${levels[*]}"
+((distinct >= 2)) || fail "the prompt did not change over eight screenshots"
