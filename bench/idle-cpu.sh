@@ -8,7 +8,7 @@ set -euo pipefail
 
 build=${1:-build}
 seconds=${2:-10}
-demo="$build/bin/quil-idle-demo"
+demo="$build/bench/quil-idle-demo"
 limit_percent=1
 
 [[ -x $demo ]] || { echo "no $demo: build the quil-idle-demo target first" >&2; exit 2; }
