@@ -260,8 +260,6 @@ const std::array<TimerRow, 14> kTimers = {{
 
 const TileRow& Tile(int number) { return kTiles.at(static_cast<std::size_t>(number - 1)); }
 
-bool TileHasPicture(int number) { return Tile(number).toolTip != nullptr; }
-
 int TilePage(int number) { return (number - 1) / kTilesPerPage; }
 
 rt::Rect TileFrame(int number) {

@@ -36,7 +36,6 @@ struct TileRow {
 extern const std::array<TileRow, kTileCount> kTiles;
 
 const TileRow& Tile(int number);
-bool TileHasPicture(int number);
 // Frame of tile N by the grid rule: four columns, three rows, each page 13200 twips further right.
 rt::Rect TileFrame(int number);
 int TilePage(int number);  // 0 to 3

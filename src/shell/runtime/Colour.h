@@ -14,7 +14,6 @@ inline constexpr Colour kSysMenuText = SystemColour(7);
 inline constexpr Colour kSysWindowText = SystemColour(8);
 inline constexpr Colour kSysHighlight = SystemColour(13);
 inline constexpr Colour kSysButtonText = SystemColour(18);
-inline constexpr Colour kSysInactiveCaption = SystemColour(3);
 
 struct Rgb {
   std::uint8_t r = 0;

@@ -60,9 +60,6 @@ class Control {
   void OnClick(Handler handler) { click_ = std::move(handler); }
   void OnMouseMove(Handler handler) { mouseMove_ = std::move(handler); }
   void OnKeyUp(KeyHandler handler) { keyUp_ = std::move(handler); }
-  bool HandlesClick() const { return static_cast<bool>(click_); }
-  bool HandlesMouseMove() const { return static_cast<bool>(mouseMove_); }
-  bool HandlesKeyUp() const { return static_cast<bool>(keyUp_); }
   void Click() const;
   void MouseMove() const;
   void KeyUp(int keyCode, int shift) const;
