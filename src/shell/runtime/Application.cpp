@@ -166,9 +166,6 @@ void Application::Dispatch(const InputEvent& event) {
     case Type::MessageBoxDismissed:
       messageBoxOpen_ = false;
       return;
-    case Type::Exposed:
-      if (Form* front = Front()) front->Invalidate();
-      return;
     default:
       break;
   }

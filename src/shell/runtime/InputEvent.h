@@ -22,7 +22,6 @@ struct InputEvent {
     KeyUp,
     MessageBoxDismissed,  // the open message box was answered
     CloseRequested,       // the window manager asked the program to close
-    Exposed,              // the window needs painting again
   };
 
   Type type = Type::PointerMove;

@@ -99,8 +99,9 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED:
+      // The last frame is kept here, so the forms need not paint again.
       window_->Show(frame_);
-      return Input(Type::Exposed);
+      return std::nullopt;
     default:
       return std::nullopt;
   }
