@@ -32,19 +32,38 @@ bool Readable(const std::string& path) {
 void SdlMixerMultimedia::ChunkFree::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 void SdlMixerMultimedia::MusicFree::operator()(_Mix_Music* music) const { Mix_FreeMusic(music); }
 
-SdlMixerMultimedia::SdlMixerMultimedia() {
+SdlMixerMultimedia::SdlMixerMultimedia() = default;
+
+void SdlMixerMultimedia::Open() {
+  if (opened_) return;
+  opened_ = true;
   subsystemStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (!subsystemStarted_) return;
   Mix_Init(MIX_INIT_MP3);
   mixerOpen_ = Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0;
-  if (mixerOpen_) Mix_AllocateChannels(1);
+  if (!mixerOpen_) return;
+  Mix_AllocateChannels(1);
+  if (trace_) Mix_SetPostMix(&SdlMixerMultimedia::AfterMix, this);
+}
+
+// Runs on the mixer's thread with the mixer locked, right after a buffer is
+// mixed: an effect on its channel now was in that buffer.
+void SdlMixerMultimedia::AfterMix(void* self, unsigned char*, int) {
+  auto* media = static_cast<SdlMixerMultimedia*>(self);
+  Mix_Chunk* unheard = media->unheard_.load();
+  if (!unheard || Mix_GetChunk(kEffectChannel) != unheard || !Mix_Playing(kEffectChannel)) return;
+  media->unheard_ = nullptr;
+  media->trace_->Record(rt::TraceKind::EffectHeard, "mixer");
 }
 
 SdlMixerMultimedia::~SdlMixerMultimedia() {
   // Chunks and tracks must go while the mixer that plays them still exists.
   effect_.reset();
   music_.clear();
-  if (mixerOpen_) Mix_CloseAudio();
+  if (mixerOpen_) {
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_CloseAudio();
+  }
   if (subsystemStarted_) {
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -52,9 +71,12 @@ SdlMixerMultimedia::~SdlMixerMultimedia() {
 }
 
 bool SdlMixerMultimedia::PlayEffect(const std::string& path) {
+  if (trace_) trace_->Record(rt::TraceKind::Effect, "mixer", std::filesystem::path(path).filename().string());
+  Open();
   if (!mixerOpen_) return false;
   ChunkPtr chunk(Mix_LoadWAV(path.c_str()));
   if (!chunk) return false;
+  if (trace_) unheard_ = chunk.get();
   // Playing on the one effect channel cuts off the effect still sounding there.
   if (Mix_PlayChannel(kEffectChannel, chunk.get(), 0) < 0) return false;
   effect_ = std::move(chunk);
@@ -62,6 +84,7 @@ bool SdlMixerMultimedia::PlayEffect(const std::string& path) {
 }
 
 int SdlMixerMultimedia::OpenMusic(const std::string& path, const std::string& alias) {
+  Open();
   if (music_.contains(alias)) return kMusicAliasInUse;
   if (!mixerOpen_) {
     if (!Readable(path)) return kMusicFileUnplayable;

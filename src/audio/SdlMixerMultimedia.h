@@ -1,10 +1,12 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "audio/Multimedia.h"
+#include "shell/runtime/Trace.h"
 
 struct Mix_Chunk;
 struct _Mix_Music;
@@ -18,6 +20,9 @@ namespace quil::audio {
 // Without an audio device the program runs on, silent: effects report that
 // they were not played, and music devices open (only for files that can be
 // read), play and stop without a sound, a track ending at once.
+//
+// The device opens on first use, or earlier through Open: opening it takes
+// tens of milliseconds that a program's first frame should not wait for.
 class SdlMixerMultimedia : public Multimedia {
  public:
   SdlMixerMultimedia();
@@ -25,8 +30,16 @@ class SdlMixerMultimedia : public Multimedia {
   SdlMixerMultimedia(const SdlMixerMultimedia&) = delete;
   SdlMixerMultimedia& operator=(const SdlMixerMultimedia&) = delete;
 
+  // Opens the sound device now, if it is not open yet.
+  void Open();
   // Whether sound reaches an output device.
-  bool Audible() const { return mixerOpen_; }
+  bool Audible() {
+    Open();
+    return mixerOpen_;
+  }
+  // Records each effect started and the moment its first samples leave the
+  // mixer in `sink`; set before the device opens.
+  void SetTrace(rt::TraceSink* sink) { trace_ = sink; }
 
   bool PlayEffect(const std::string& path) override;
   int OpenMusic(const std::string& path, const std::string& alias) override;
@@ -47,6 +60,9 @@ class SdlMixerMultimedia : public Multimedia {
   // Null while silent: the alias is open but there is nothing to decode into.
   using MusicPtr = std::unique_ptr<_Mix_Music, MusicFree>;
 
+  static void AfterMix(void* self, unsigned char* stream, int length);
+
+  bool opened_ = false;
   bool subsystemStarted_ = false;
   bool mixerOpen_ = false;
   // The effect on the channel; replaced, and so freed, by the next one.
@@ -54,6 +70,10 @@ class SdlMixerMultimedia : public Multimedia {
   std::map<std::string, MusicPtr> music_;
   // The alias whose track was last put on the music stream.
   std::string onStream_;
+  rt::TraceSink* trace_ = nullptr;
+  // While tracing: the effect just started, until the mixer's thread has
+  // mixed its first samples.
+  std::atomic<Mix_Chunk*> unheard_ = nullptr;
 };
 
 }  // namespace quil::audio

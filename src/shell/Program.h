@@ -9,6 +9,7 @@ namespace quil::shell {
 void RegisterForms(rt::Application& app, audio::Multimedia& media);
 
 // Starts the home menu and runs until the program ends; the exit status.
-int RunProgram(rt::Platform& platform, audio::Multimedia& media);
+// With a trace, the runtime records what it does there.
+int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace = nullptr);
 
 }  // namespace quil::shell

@@ -7,6 +7,20 @@ namespace {
 
 constexpr Micros kTooltipDelay = Milliseconds(500);
 
+std::string_view InputName(InputEvent::Type type) {
+  using Type = InputEvent::Type;
+  switch (type) {
+    case Type::PointerMove: return "PointerMove";
+    case Type::PointerDown: return "PointerDown";
+    case Type::PointerUp: return "PointerUp";
+    case Type::KeyDown: return "KeyDown";
+    case Type::KeyUp: return "KeyUp";
+    case Type::MessageBoxDismissed: return "MessageBoxDismissed";
+    case Type::CloseRequested: return "CloseRequested";
+  }
+  return "Unknown";
+}
+
 }  // namespace
 
 struct Application::Registered {
@@ -69,6 +83,7 @@ bool Application::IsCreated(std::string_view name) const {
 }
 
 void Application::Show(Form& form) {
+  if (!form.Loaded()) Trace(TraceKind::Handler, form.Name(), "Form", "Load");
   form.Load();
   std::erase(shown_, &form);
   shown_.insert(shown_.begin(), &form);
@@ -160,6 +175,7 @@ void Application::Step(Micros limit) {
 
 void Application::Dispatch(const InputEvent& event) {
   using Type = InputEvent::Type;
+  Trace(TraceKind::Input, InputName(event.type));
   switch (event.type) {
     case Type::CloseRequested:
       End();
@@ -206,10 +222,13 @@ void Application::PointerMoved(Form& form, const InputEvent& event) {
   // The tooltip waits for the pointer to rest, so each move restarts the wait.
   if (hovered_ && !tooltip_.visible && !tooltipSpent_ && !hovered_->ToolTip().empty())
     tooltipDue_ = Now() + kTooltipDelay;
-  if (target)
+  if (target) {
+    Trace(TraceKind::Handler, form.Name(), target->Name(), "MouseMove");
     target->MouseMove();
-  else
+  } else {
+    Trace(TraceKind::Handler, form.Name(), "Form", "MouseMove");
     form.MouseMove();
+  }
 }
 
 void Application::PointerPressed(Form& form, const InputEvent& event) {
@@ -229,19 +248,25 @@ void Application::PointerReleased(Form& form, const InputEvent& event) {
   const bool clickOnControl = target && target == pressed_;
   pressed_ = nullptr;
   pressedOnForm_ = false;
-  if (clickOnControl)
+  if (clickOnControl) {
+    Trace(TraceKind::Handler, form.Name(), target->Name(), "Click");
     target->Click();
-  else if (clickOnForm)
+  } else if (clickOnForm) {
+    Trace(TraceKind::Handler, form.Name(), "Form", "Click");
     form.Click();
+  }
 }
 
 void Application::KeyReleased(Form& form, const InputEvent& event) {
   HideTooltip();
   if (event.keyCode == kKeyTab) return;
-  if (const PictureBox* focused = form.Focused())
+  if (const PictureBox* focused = form.Focused()) {
+    Trace(TraceKind::Handler, form.Name(), focused->Name(), "KeyUp");
     focused->KeyUp(event.keyCode, event.shift);
-  else
+  } else {
+    Trace(TraceKind::Handler, form.Name(), "Form", "KeyUp");
     form.KeyUp(event.keyCode, event.shift);
+  }
 }
 
 Timer* Application::NextTimer() const {
@@ -260,6 +285,7 @@ void Application::FireDueTimers() {
     const Micros now = Now();
     if (!timer || timer->Deadline() > now) return;
     HandlerScope scope(*this);
+    Trace(TraceKind::Tick, timer->Owner().Name(), timer->Name());
     timer->Fire(now);
   }
 }
@@ -291,7 +317,11 @@ void Application::Paint() {
     pointerShown_ = front->MouseIcon();
     platform_.SetPointer(pointerShown_);
   }
-  if (!front->Dirty() && !tooltipChanged_ && front == paintedFront_) return;
+  // A form that comes to the front is painted whole.
+  if (front != paintedFront_) front->Invalidate();
+  if (!front->Dirty() && !tooltipChanged_) return;
+  front->CollectDamage();
+  Trace(TraceKind::Paint, front->Name());
   platform_.Present(*front, tooltip_);
   front->Painted();
   tooltipChanged_ = false;

@@ -10,6 +10,7 @@
 #include "shell/runtime/MessageBox.h"
 #include "shell/runtime/Platform.h"
 #include "shell/runtime/Tooltip.h"
+#include "shell/runtime/Trace.h"
 
 namespace quil::rt {
 
@@ -61,6 +62,10 @@ class Application {
   Micros Now() { return platform_.Now(); }
   const Tooltip& CurrentTooltip() const { return tooltip_; }
 
+  // Records every input, handler, tick and paint in `sink` from now on; nullptr stops.
+  void SetTrace(TraceSink* sink) { trace_ = sink; }
+  TraceSink* Tracer() const { return trace_; }
+
  private:
   struct Registered;
   struct ProgramEnded {};
@@ -81,6 +86,9 @@ class Application {
   void UpdateTooltip();
   void HideTooltip();
   void Paint();
+  void Trace(TraceKind kind, std::string_view owner, std::string_view item = {}, std::string_view event = {}) const {
+    if (trace_) trace_->Record(kind, owner, item, event);
+  }
   void Forget(const Form& form);
   void CollectDiscarded();
 
@@ -104,6 +112,7 @@ class Application {
   bool tooltipChanged_ = false;
   const Form* paintedFront_ = nullptr;
   PictureRef pointerShown_;
+  TraceSink* trace_ = nullptr;
 };
 
 }  // namespace quil::rt

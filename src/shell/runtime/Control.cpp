@@ -11,25 +11,25 @@ Control::Control(Form& form, ControlKind kind, std::string name, Rect rect)
 void Control::SetLeft(double left) {
   if (left == rect_.left) return;
   rect_.left = left;
-  Changed();
+  Moved();
 }
 
 void Control::SetTop(double top) {
   if (top == rect_.top) return;
   rect_.top = top;
-  Changed();
+  Moved();
 }
 
 void Control::SetWidth(double width) {
   if (width == rect_.width) return;
   rect_.width = width;
-  Changed();
+  Moved();
 }
 
 void Control::SetHeight(double height) {
   if (height == rect_.height) return;
   rect_.height = height;
-  Changed();
+  Moved();
 }
 
 Rect Control::FormBounds() const {
@@ -45,7 +45,7 @@ Rect Control::FormBounds() const {
 void Control::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
-  Changed();
+  Moved();
   if (!visible) form_.ControlHidden(*this);
 }
 
@@ -63,6 +63,15 @@ void Control::KeyUp(int keyCode, int shift) const {
   if (keyUp_) keyUp_(keyCode, shift);
 }
 
-void Control::Changed() { form_.Invalidate(); }
+void Control::Changed() { MarkPending(true); }
+
+void Control::Moved() { MarkPending(false); }
+
+void Control::MarkPending(bool restyled) {
+  restyled_ = restyled_ || restyled;
+  if (pending_) return;
+  pending_ = true;
+  form_.ControlChanged(*this);
+}
 
 }  // namespace quil::rt

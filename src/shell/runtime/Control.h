@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "shell/runtime/Twips.h"
@@ -64,11 +65,30 @@ class Control {
   void MouseMove() const;
   void KeyUp(int keyCode, int shift) const;
 
+  // Where the control leaves its mark on the form, in the form's twips: its
+  // rectangle, or more where it draws past it.
+  virtual Rect PaintExtent() const { return FormBounds(); }
+  // One flat colour over its whole rectangle: moving or resizing it changes
+  // only the pixels it newly covers or uncovers.
+  virtual bool FlatColour() const { return false; }
+
+  // Damage bookkeeping of the form. The extent as last painted, nothing if it
+  // was not shown then.
+  const std::optional<Rect>& PaintedExtent() const { return paintedExtent_; }
+  void SetPaintedExtent(std::optional<Rect> extent) { paintedExtent_ = extent; }
+  bool Pending() const { return pending_; }
+  bool Restyled() const { return restyled_; }
+  void ClearPending() { pending_ = restyled_ = false; }
+
  protected:
-  // Marks the form for redrawing.
+  // Marks the control for redrawing after a change of its look.
   void Changed();
+  // Marks it for redrawing after a change of place, size or visibility only.
+  void Moved();
 
  private:
+  void MarkPending(bool restyled);
+
   Form& form_;
   ControlKind kind_;
   std::string name_;
@@ -79,6 +99,9 @@ class Control {
   Handler click_;
   Handler mouseMove_;
   KeyHandler keyUp_;
+  std::optional<Rect> paintedExtent_;
+  bool pending_ = false;
+  bool restyled_ = false;
 };
 
 }  // namespace quil::rt

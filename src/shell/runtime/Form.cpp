@@ -1,13 +1,56 @@
 #include "shell/runtime/Form.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "shell/runtime/Application.h"
 #include "shell/runtime/Frame.h"
 
 namespace quil::rt {
 
-Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)) {}
+namespace {
+
+// Rounding to whole pixels may move each edge of a control by a pixel; an
+// area counts as unchanged only this far inside the edges.
+constexpr double kRoundingMargin = 2 * kTwipsPerPixel;
+
+Rect Inset(const Rect& rect, double by) {
+  return {rect.left + by, rect.top + by, rect.width - 2 * by, rect.height - 2 * by};
+}
+
+}  // namespace
+
+Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)) { damage_.AddEverything(); }
+
+void Form::CollectDamage() {
+  const auto shownExtent = [](const Control& control) {
+    return control.Shown() ? std::optional<Rect>(control.PaintExtent()) : std::nullopt;
+  };
+  if (damage_.Everything()) {
+    for (const auto& control : controls_) {
+      control->SetPaintedExtent(shownExtent(*control));
+      control->ClearPending();
+    }
+    pending_.clear();
+    return;
+  }
+  for (Control* control : pending_) {
+    const std::optional<Rect> before = control->PaintedExtent();
+    const std::optional<Rect> after = shownExtent(*control);
+    if (before && after && control->FlatColour() && !control->Restyled()) {
+      // Where the flat control lay both before and after, nothing changes.
+      const Rect unchanged = Inset(Intersection(*before, *after), kRoundingMargin);
+      for (const Rect& piece : Subtract(*before, unchanged)) damage_.Add(piece);
+      for (const Rect& piece : Subtract(*after, unchanged)) damage_.Add(piece);
+    } else {
+      if (before) damage_.Add(*before);
+      if (after) damage_.Add(*after);
+    }
+    control->SetPaintedExtent(after);
+    control->ClearPending();
+  }
+  pending_.clear();
+}
 
 void Form::Register(std::unique_ptr<Control> control) {
   byName_[control->Name()] = control.get();

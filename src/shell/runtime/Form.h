@@ -12,6 +12,7 @@
 #include "shell/runtime/Control.h"
 #include "shell/runtime/Picture.h"
 #include "shell/runtime/PictureBox.h"
+#include "shell/runtime/Region.h"
 #include "shell/runtime/Timer.h"
 
 namespace quil::rt {
@@ -93,9 +94,18 @@ class Form {
   // Called by a control that is hidden: the focus moves on to the next shown picture box.
   void ControlHidden(Control& control);
 
-  bool Dirty() const { return dirty_; }
-  void Invalidate() { dirty_ = true; }
-  void Painted() { dirty_ = false; }
+  // Painting. A control that changes tells the form; the form works out from
+  // where each such control was painted and where it is now which part of the
+  // screen has to be painted again.
+  bool Dirty() const { return damage_.Everything() || !pending_.empty() || !damage_.Empty(); }
+  // The whole form is to be painted again.
+  void Invalidate() { damage_.AddEverything(); }
+  void ControlChanged(Control& control) { pending_.push_back(&control); }
+  // Turns the changes since the last paint into the damaged region.
+  void CollectDamage();
+  const Region& Damage() const { return damage_; }
+  // The damaged region has been painted.
+  void Painted() { damage_.Clear(); }
 
  private:
   void Register(std::unique_ptr<Control> control);
@@ -120,7 +130,8 @@ class Form {
   KeyHandler keyUp_;
   bool loaded_ = false;
   PictureBox* focused_ = nullptr;
-  bool dirty_ = true;
+  std::vector<Control*> pending_;
+  Region damage_;
 };
 
 }  // namespace quil::rt

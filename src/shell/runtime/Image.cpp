@@ -1,5 +1,7 @@
 #include "shell/runtime/Image.h"
 
+#include <algorithm>
+
 namespace quil::rt {
 
 Image::Image(Form& form, std::string name, Rect rect, PictureRef picture, bool stretch)
@@ -10,6 +12,14 @@ void Image::SetPicture(PictureRef picture) {
   picture_ = std::move(picture);
   FitToPicture();
   Changed();
+}
+
+Rect Image::PaintExtent() const {
+  Rect extent = FormBounds();
+  if (stretch_ || !picture_) return extent;
+  extent.width = std::max(extent.width, PixelsToTwips(picture_->Width()));
+  extent.height = std::max(extent.height, PixelsToTwips(picture_->Height()));
+  return extent;
 }
 
 void Image::FitToPicture() {

@@ -16,6 +16,8 @@ class Image : public Control {
   const PictureRef& Picture() const { return picture_; }
   void SetPicture(PictureRef picture);
   bool Stretch() const { return stretch_; }
+  // A picture at its own size may reach past the control's rectangle.
+  Rect PaintExtent() const override;
 
   // The pointer picture the control carries (used as a store by the forms).
   const PictureRef& MouseIcon() const { return mouseIcon_; }

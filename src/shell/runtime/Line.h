@@ -17,6 +17,8 @@ class Line : public Control {
   double Y2() const { return y2_; }
   Colour BorderColor() const { return colour_; }
   int BorderWidth() const { return width_; }
+  // The stroke and its square ends reach past the end points.
+  Rect PaintExtent() const override;
 
  private:
   double x1_, y1_, x2_, y2_;

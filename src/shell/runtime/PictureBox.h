@@ -15,6 +15,7 @@ class PictureBox : public Control {
   Colour BackColor() const { return backColor_; }
   const PictureRef& Picture() const { return picture_; }
   int TabIndex() const { return tabIndex_; }
+  bool FlatColour() const override { return !picture_; }
 
  private:
   Colour backColor_;

@@ -15,6 +15,8 @@ void Timer::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
   deadline_ = enabled ? form_.App().Now() + Period() : kForever;
+  if (TraceSink* trace = form_.App().Tracer())
+    trace->Record(enabled ? TraceKind::TimerOn : TraceKind::TimerOff, form_.Name(), name_);
 }
 
 void Timer::Fire(Micros now) {

@@ -3,6 +3,7 @@
 #include "shell/runtime/Frame.h"
 #include "shell/sdl/CairoColour.h"
 #include "shell/sdl/Canvas.h"
+#include "shell/sdl/DamageRects.h"
 #include "shell/sdl/PixelRect.h"
 #include "shell/sdl/ScreenSize.h"
 
@@ -10,20 +11,37 @@ namespace quil::paint {
 
 void FormPainter::Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth,
                         int screenHeight) {
+  const PixelRect screen{0, 0, screenWidth, screenHeight};
+  Paint(cr, form, tooltip, screenWidth, screenHeight, {&screen, 1});
+}
+
+void FormPainter::Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth,
+                        int screenHeight, std::span<const PixelRect> area) {
+  if (area.empty()) return;
   cairo_save(cr);
-  cairo_reset_clip(cr);
-  cairo_identity_matrix(cr);
+  for (const PixelRect& piece : area) cairo_rectangle(cr, piece.x, piece.y, piece.width, piece.height);
+  cairo_clip(cr);
   SetSourceColour(cr, form.BackColor());
   cairo_paint(cr);
-  PaintContents(cr, form, nullptr);
-  tooltip_.Paint(cr, tooltip, screenWidth, screenHeight);
+  PaintContents(cr, form, nullptr, area);
+  if (const auto box = TooltipBox(tooltip, screenWidth, screenHeight); box && Touches(*box, area))
+    tooltip_.Paint(cr, tooltip, screenWidth, screenHeight);
   cairo_restore(cr);
 }
 
-void FormPainter::PaintContents(cairo_t* cr, const rt::Form& form, const rt::Frame* container) {
+std::optional<PixelRect> FormPainter::TooltipBox(const rt::Tooltip& tooltip, int screenWidth, int screenHeight) {
+  if (!tooltip.visible || tooltip.text.empty()) return std::nullopt;
+  return tooltip_.Place(tooltip, screenWidth, screenHeight);
+}
+
+void FormPainter::PaintContents(cairo_t* cr, const rt::Form& form, const rt::Frame* container,
+                                std::span<const PixelRect> area) {
   const auto& controls = form.Controls();
-  auto inLayer = [container](const rt::Control& control, bool windowed) {
-    return control.Container() == container && control.IsWindowed() == windowed && control.Visible();
+  // Controls off the screen or away from the damage are skipped, so they cost
+  // nothing: no text is laid out and no picture decoded for them.
+  auto inLayer = [container, area](const rt::Control& control, bool windowed) {
+    return control.Container() == container && control.IsWindowed() == windowed && control.Visible() &&
+           Touches(CoveringPixels(control.PaintExtent()), area);
   };
   for (auto it = controls.rbegin(); it != controls.rend(); ++it)
     if (inLayer(**it, false)) controls_.Paint(cr, **it);
@@ -36,7 +54,7 @@ void FormPainter::PaintContents(cairo_t* cr, const rt::Form& form, const rt::Fra
     cairo_rectangle(cr, box.x, box.y, box.width, box.height);
     cairo_clip(cr);
     cairo_translate(cr, box.x, box.y);
-    PaintContents(cr, form, static_cast<const rt::Frame*>(it->get()));
+    PaintContents(cr, form, static_cast<const rt::Frame*>(it->get()), area);
     cairo_restore(cr);
   }
 }

@@ -3,11 +3,14 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "shell/runtime/Form.h"
 #include "shell/runtime/Tooltip.h"
 #include "shell/sdl/ControlPainter.h"
+#include "shell/sdl/PixelRect.h"
 #include "shell/sdl/TextPainter.h"
 #include "shell/sdl/TooltipPainter.h"
 
@@ -23,9 +26,18 @@ class FormPainter {
 
   // Paints the screen-sized top-left part of the form into `cr`.
   void Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth, int screenHeight);
+  // Paints only `area` (pixels of the screen); nothing outside it changes, and
+  // controls that do not reach into it are not drawn at all. Screen pixels are
+  // user space of `cr` as the caller set it up.
+  void Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth, int screenHeight,
+             std::span<const PixelRect> area);
+  // Loads the text machinery and a font ahead of the first text drawn.
+  void PrepareText(const rt::Font& font) { text_.Prepare(font); }
+  // Where the tooltip's box lies on the screen; nothing when none is shown.
+  std::optional<PixelRect> TooltipBox(const rt::Tooltip& tooltip, int screenWidth, int screenHeight);
 
  private:
-  void PaintContents(cairo_t* cr, const rt::Form& form, const rt::Frame* container);
+  void PaintContents(cairo_t* cr, const rt::Form& form, const rt::Frame* container, std::span<const PixelRect> area);
 
   TextPainter text_;
   ControlPainter controls_;

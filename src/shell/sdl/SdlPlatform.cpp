@@ -37,9 +37,22 @@ Uint32 WindowOf(const SDL_Event& event) {
   }
 }
 
+// An idle job may take some tens of milliseconds; it runs only before a wait
+// at least this long, so it never holds up a timer that is about to tick.
+constexpr rt::Micros kIdleJobRoom = 100'000;
+
+long long PixelCount(const std::vector<paint::PixelRect>& rects) {
+  long long count = 0;
+  for (const auto& rect : rects) count += static_cast<long long>(rect.width) * rect.height;
+  return count;
+}
+
 }  // namespace
 
-SdlPlatform::SdlPlatform() : frame_(paint::kScreenWidth, paint::kScreenHeight) {}
+SdlPlatform::SdlPlatform() : screen_(paint::kScreenWidth, paint::kScreenHeight) {
+  // The first text on screen would otherwise wait for fontconfig to start.
+  WhenIdle([this] { screen_.PrepareText(rt::Font{"Arial", 9}); });
+}
 
 SdlPlatform::~SdlPlatform() = default;
 
@@ -49,10 +62,19 @@ rt::Micros SdlPlatform::Now() {
 }
 
 std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
+  RunIdleJob(deadline);
   SDL_Event event;
   while (NextEvent(event, deadline))
     if (auto input = Translate(event)) return input;
   return std::nullopt;
+}
+
+void SdlPlatform::RunIdleJob(rt::Micros deadline) {
+  if (idleJobs_.empty() || !window_ || deadline - Now() < kIdleJobRoom || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
+    return;
+  auto job = std::move(idleJobs_.front());
+  idleJobs_.pop_front();
+  job();
 }
 
 bool SdlPlatform::NextEvent(SDL_Event& event, rt::Micros deadline) {
@@ -100,7 +122,7 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED:
       // The last frame is kept here, so the forms need not paint again.
-      window_->Show(frame_);
+      window_->Show(screen_.Image());
       return std::nullopt;
     default:
       return std::nullopt;
@@ -138,15 +160,23 @@ bool SdlPlatform::IsMain(unsigned windowId) const { return window_ && window_->I
 bool SdlPlatform::IsBox(unsigned windowId) const { return box_ && box_->Id() == windowId; }
 
 void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
-  painter_.Paint(frame_.Context(), front, tooltip, paint::kScreenWidth, paint::kScreenHeight);
-  if (!window_)
-    window_ = std::make_unique<SdlWindow>("Quil OS", 0, 0, paint::kScreenWidth, paint::kScreenHeight, 0);
+  const std::vector<paint::PixelRect> changed = screen_.Update(front, tooltip);
+  const bool first = !window_;
+  if (first) window_ = std::make_unique<SdlWindow>("Quil OS", 0, 0, paint::kScreenWidth, paint::kScreenHeight, 0);
+  if (first)
+    window_->Show(screen_.Image());
+  else if (!changed.empty())
+    window_->Show(screen_.Image(), changed);
+  if (trace_ && (first || !changed.empty()))
+    trace_->Record(rt::TraceKind::Present, front.Name(),
+                   std::to_string(first ? paint::kScreenWidth * paint::kScreenHeight : PixelCount(changed)), "pixels");
+  if (first && firstFrame_) firstFrame_();
+  // The icon waits for the first frame: decoding it is no business of the black screen.
   if (front.Icon() != icon_) {
     icon_ = front.Icon();
     if (icon_)
       if (SurfacePtr surface = StraightAlphaSurface(*icon_)) SDL_SetWindowIcon(window_->Get(), surface.get());
   }
-  window_->Show(frame_);
 }
 
 void SdlPlatform::SetPointer(const rt::PictureRef& picture) { pointer_.Set(picture); }

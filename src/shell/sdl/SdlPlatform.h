@@ -1,13 +1,15 @@
 #pragma once
 
 #include <bitset>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "shell/runtime/Platform.h"
-#include "shell/sdl/Canvas.h"
-#include "shell/sdl/FormPainter.h"
+#include "shell/runtime/Trace.h"
 #include "shell/sdl/PointerCursor.h"
+#include "shell/sdl/ScreenPainter.h"
 #include "shell/sdl/TextPainter.h"
 #include "shell/sdl/VideoSubsystem.h"
 
@@ -41,8 +43,17 @@ class SdlPlatform final : public rt::Platform {
   rt::CalendarDate Today() override;
   std::string AppPath() override;
 
+  // Work that the first frame does not need, done once the program is
+  // waiting with time to spare, one job per wait, in the order given.
+  void WhenIdle(std::function<void()> job) { idleJobs_.push_back(std::move(job)); }
+  // Runs once, right after the first frame reached the screen.
+  void OnFirstFrame(std::function<void()> done) { firstFrame_ = std::move(done); }
+  // Records every frame pushed to the screen in `sink`.
+  void SetTrace(rt::TraceSink* sink) { trace_ = sink; }
+
  private:
   bool NextEvent(SDL_Event& event, rt::Micros deadline);
+  void RunIdleJob(rt::Micros deadline);
   std::optional<rt::InputEvent> Translate(const SDL_Event& event);
   std::optional<rt::InputEvent> WindowChanged(const SDL_WindowEvent& event);
   std::optional<rt::InputEvent> Key(const SDL_KeyboardEvent& event);
@@ -52,8 +63,7 @@ class SdlPlatform final : public rt::Platform {
 
   // Declared first: SDL goes last, after every window and cursor.
   VideoSubsystem video_;
-  paint::FormPainter painter_;
-  paint::Canvas frame_;  // the last frame shown, painted again on exposure
+  paint::ScreenPainter screen_;  // the last frame shown, pushed again on exposure
   std::unique_ptr<SdlWindow> window_;
   rt::PictureRef icon_;
   PointerCursor pointer_;
@@ -65,6 +75,9 @@ class SdlPlatform final : public rt::Platform {
   std::unique_ptr<MessageBoxWindow> answeredBox_;
   // Keys that went down while the box was open: their release is the box's too.
   std::bitset<512> keysHeldByBox_;
+  std::deque<std::function<void()>> idleJobs_;
+  std::function<void()> firstFrame_;
+  rt::TraceSink* trace_ = nullptr;
 };
 
 }  // namespace quil::sdl

@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 #include <stdexcept>
 
 namespace quil::sdl {
@@ -16,15 +18,32 @@ SdlWindow::SdlWindow(const std::string& title, int x, int y, int width, int heig
 SdlWindow::~SdlWindow() { SDL_DestroyWindow(window_); }
 
 void SdlWindow::Show(const paint::Canvas& canvas) {
+  const paint::PixelRect whole{0, 0, canvas.Width(), canvas.Height()};
+  Show(canvas, {&whole, 1});
+}
+
+void SdlWindow::Show(const paint::Canvas& canvas, std::span<const paint::PixelRect> pieces) {
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
   if (!surface) return;
-  const int width = std::min(surface->w, canvas.Width());
-  const int height = std::min(surface->h, canvas.Height());
+  const int bytesPerPixel = surface->format->BytesPerPixel;
+  std::vector<SDL_Rect> rects;
+  rects.reserve(pieces.size());
   if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, canvas.Pixels(), canvas.Width() * 4,
-                    surface->format->format, surface->pixels, surface->pitch);
+  const std::uint32_t* pixels = canvas.Pixels();
+  for (const paint::PixelRect& piece : pieces) {
+    const int x = std::max(piece.x, 0);
+    const int y = std::max(piece.y, 0);
+    const int width = std::min({piece.x + piece.width, surface->w, canvas.Width()}) - x;
+    const int height = std::min({piece.y + piece.height, surface->h, canvas.Height()}) - y;
+    if (width <= 0 || height <= 0) continue;
+    const std::uint32_t* from = pixels + static_cast<std::size_t>(y) * canvas.Width() + x;
+    auto* to = static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::size_t>(y) * surface->pitch + x * bytesPerPixel;
+    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, from, canvas.Width() * 4, surface->format->format, to,
+                      surface->pitch);
+    rects.push_back(SDL_Rect{x, y, width, height});
+  }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-  SDL_UpdateWindowSurface(window_);
+  if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
 }
 
 }  // namespace quil::sdl

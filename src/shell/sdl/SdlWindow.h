@@ -2,9 +2,11 @@
 
 #include <SDL_video.h>
 
+#include <span>
 #include <string>
 
 #include "shell/sdl/Canvas.h"
+#include "shell/sdl/PixelRect.h"
 
 namespace quil::sdl {
 
@@ -21,6 +23,8 @@ class SdlWindow {
   Uint32 Id() const { return id_; }
   // Copies the canvas into the window and puts it on screen.
   void Show(const paint::Canvas& canvas);
+  // The same for the given pieces of it only; the rest of the window stays as it is.
+  void Show(const paint::Canvas& canvas, std::span<const paint::PixelRect> pieces);
 
  private:
   SDL_Window* window_;

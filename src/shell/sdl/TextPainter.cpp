@@ -32,18 +32,28 @@ PangoAlignment ToPango(rt::Alignment alignment) {
 
 void TextPainter::LayoutUnref::operator()(PangoLayout* layout) const { g_object_unref(layout); }
 
-TextPainter::TextPainter() : context_(pango_font_map_create_context(pango_cairo_font_map_get_default())) {
+TextPainter::TextPainter() = default;
+
+PangoContext* TextPainter::Context() {
+  if (context_) return context_;
+  context_ = pango_font_map_create_context(pango_cairo_font_map_get_default());
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
   pango_cairo_context_set_font_options(context_, options);
   cairo_font_options_destroy(options);
+  return context_;
 }
 
 TextPainter::~TextPainter() {
   layouts_.clear();
-  g_object_unref(context_);
+  if (context_) g_object_unref(context_);
+}
+
+void TextPainter::Prepare(const rt::Font& font) {
+  // Measuring a text makes Pango pick and load the face.
+  Layout("Quil", font);
 }
 
 TextBlock TextPainter::Layout(const std::string& text, const rt::Font& font, int wrapWidth,
@@ -52,7 +62,7 @@ TextBlock TextPainter::Layout(const std::string& text, const rt::Font& font, int
   auto found = layouts_.find(key);
   if (found == layouts_.end()) {
     if (layouts_.size() >= kMaxCachedLayouts) layouts_.clear();
-    PangoLayout* layout = pango_layout_new(context_);
+    PangoLayout* layout = pango_layout_new(Context());
     PangoFontDescription* description = pango_font_description_new();
     pango_font_description_set_family(description, font.family.c_str());
     pango_font_description_set_absolute_size(description, PointsToPixels(font.sizePoints) * PANGO_SCALE);

@@ -21,6 +21,8 @@ struct TextBlock {
 
 // Lays out and draws text with Pango, fonts found by family through fontconfig.
 // Layouts are kept between frames: the same captions are drawn again and again.
+// Pango and fontconfig start on the first layout, not before: a screen without
+// text (the program's black first frame) never waits for them.
 class TextPainter {
  public:
   TextPainter();
@@ -33,6 +35,8 @@ class TextPainter {
   TextBlock Layout(const std::string& text, const rt::Font& font, int wrapWidth = 0,
                    rt::Alignment alignment = rt::Alignment::Left);
   static void Show(cairo_t* cr, const TextBlock& block, double x, double y, rt::Colour colour);
+  // Starts Pango and loads the font of `font` now, ahead of the first text.
+  void Prepare(const rt::Font& font);
 
   // Font sizes are points on a 96 dpi desktop.
   static double PointsToPixels(double points) { return points * 96.0 / 72.0; }
@@ -43,7 +47,9 @@ class TextPainter {
   };
   using LayoutPtr = std::unique_ptr<PangoLayout, LayoutUnref>;
 
-  PangoContext* context_;
+  PangoContext* Context();
+
+  PangoContext* context_ = nullptr;
   std::unordered_map<std::string, LayoutPtr> layouts_;
 };
 
