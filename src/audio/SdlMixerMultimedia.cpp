@@ -1,10 +1,10 @@
 #include "audio/SdlMixerMultimedia.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <filesystem>
 
+#include "audio/MixerLibrary.h"
 #include "audio/MusicError.h"
 
 namespace quil::audio {
@@ -29,21 +29,24 @@ bool Readable(const std::string& path) {
 
 }  // namespace
 
-void SdlMixerMultimedia::ChunkFree::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
-void SdlMixerMultimedia::MusicFree::operator()(_Mix_Music* music) const { Mix_FreeMusic(music); }
+// Chunks and tracks exist only once the library is loaded.
+void SdlMixerMultimedia::ChunkFree::operator()(Mix_Chunk* chunk) const { MixerLibrary::Get()->FreeChunk(chunk); }
+void SdlMixerMultimedia::MusicFree::operator()(_Mix_Music* music) const { MixerLibrary::Get()->FreeMusic(music); }
 
 SdlMixerMultimedia::SdlMixerMultimedia() = default;
 
 void SdlMixerMultimedia::Open() {
   if (opened_) return;
   opened_ = true;
+  mix_ = MixerLibrary::Get();
+  if (!mix_) return;
   subsystemStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (!subsystemStarted_) return;
-  Mix_Init(MIX_INIT_MP3);
-  mixerOpen_ = Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0;
+  mix_->Init(MIX_INIT_MP3);
+  mixerOpen_ = mix_->OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0;
   if (!mixerOpen_) return;
-  Mix_AllocateChannels(1);
-  if (trace_) Mix_SetPostMix(&SdlMixerMultimedia::AfterMix, this);
+  mix_->AllocateChannels(1);
+  if (trace_) mix_->SetPostMix(&SdlMixerMultimedia::AfterMix, this);
 }
 
 // Runs on the mixer's thread with the mixer locked, right after a buffer is
@@ -51,7 +54,8 @@ void SdlMixerMultimedia::Open() {
 void SdlMixerMultimedia::AfterMix(void* self, unsigned char*, int) {
   auto* media = static_cast<SdlMixerMultimedia*>(self);
   Mix_Chunk* unheard = media->unheard_.load();
-  if (!unheard || Mix_GetChunk(kEffectChannel) != unheard || !Mix_Playing(kEffectChannel)) return;
+  const MixerLibrary& mix = *media->mix_;
+  if (!unheard || mix.GetChunk(kEffectChannel) != unheard || !mix.Playing(kEffectChannel)) return;
   media->unheard_ = nullptr;
   media->trace_->Record(rt::TraceKind::EffectHeard, "mixer");
 }
@@ -61,11 +65,11 @@ SdlMixerMultimedia::~SdlMixerMultimedia() {
   effect_.reset();
   music_.clear();
   if (mixerOpen_) {
-    Mix_SetPostMix(nullptr, nullptr);
-    Mix_CloseAudio();
+    mix_->SetPostMix(nullptr, nullptr);
+    mix_->CloseAudio();
   }
   if (subsystemStarted_) {
-    Mix_Quit();
+    mix_->Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 }
@@ -74,11 +78,11 @@ bool SdlMixerMultimedia::PlayEffect(const std::string& path) {
   if (trace_) trace_->Record(rt::TraceKind::Effect, "mixer", std::filesystem::path(path).filename().string());
   Open();
   if (!mixerOpen_) return false;
-  ChunkPtr chunk(Mix_LoadWAV(path.c_str()));
+  ChunkPtr chunk(mix_->LoadWAV(path.c_str()));
   if (!chunk) return false;
   if (trace_) unheard_ = chunk.get();
   // Playing on the one effect channel cuts off the effect still sounding there.
-  if (Mix_PlayChannel(kEffectChannel, chunk.get(), 0) < 0) return false;
+  if (mix_->PlayChannel(kEffectChannel, chunk.get(), 0) < 0) return false;
   effect_ = std::move(chunk);
   return true;
 }
@@ -91,7 +95,7 @@ int SdlMixerMultimedia::OpenMusic(const std::string& path, const std::string& al
     music_.emplace(alias, nullptr);
     return kMusicOk;
   }
-  MusicPtr music(Mix_LoadMUS(path.c_str()));
+  MusicPtr music(mix_->LoadMUS(path.c_str()));
   if (!music) return kMusicFileUnplayable;
   music_.emplace(alias, std::move(music));
   return kMusicOk;
@@ -102,14 +106,14 @@ int SdlMixerMultimedia::PlayMusic(const std::string& alias) {
   if (entry == music_.end()) return kMusicAliasNotOpen;
   onStream_ = alias;
   if (!entry->second) return kMusicOk;
-  if (Mix_PlayMusic(entry->second.get(), kPlayOnce) != 0) return kMusicPlaybackFailed;
+  if (mix_->PlayMusic(entry->second.get(), kPlayOnce) != 0) return kMusicPlaybackFailed;
   return kMusicOk;
 }
 
 int SdlMixerMultimedia::StopMusic(const std::string& alias) {
   if (!music_.contains(alias)) return kMusicAliasNotOpen;
   if (onStream_ == alias) {
-    if (mixerOpen_) Mix_HaltMusic();
+    if (mixerOpen_) mix_->HaltMusic();
     onStream_.clear();
   }
   return kMusicOk;
@@ -127,7 +131,7 @@ std::string SdlMixerMultimedia::ErrorText(int code) const { return MusicErrorTex
 bool SdlMixerMultimedia::MusicSounding(const std::string& alias) const {
   auto entry = music_.find(alias);
   if (entry == music_.end() || !entry->second || onStream_ != alias) return false;
-  return Mix_PlayingMusic() != 0;
+  return mix_->PlayingMusic() != 0;
 }
 
 }  // namespace quil::audio

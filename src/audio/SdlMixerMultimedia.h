@@ -13,6 +13,8 @@ struct _Mix_Music;
 
 namespace quil::audio {
 
+struct MixerLibrary;
+
 // The machine's sound through SDL2_mixer: effects on one mixer channel, music
 // on the mixer's single music stream. The mixer is process-wide, so at most
 // one instance may exist at a time.
@@ -21,8 +23,9 @@ namespace quil::audio {
 // they were not played, and music devices open (only for files that can be
 // read), play and stop without a sound, a track ending at once.
 //
-// The device opens on first use, or earlier through Open: opening it takes
-// tens of milliseconds that a program's first frame should not wait for.
+// The device opens on first use, or earlier through Open: loading the mixer
+// library and opening the device take tens of milliseconds that a program's
+// first frame should not wait for.
 class SdlMixerMultimedia : public Multimedia {
  public:
   SdlMixerMultimedia();
@@ -63,6 +66,7 @@ class SdlMixerMultimedia : public Multimedia {
   static void AfterMix(void* self, unsigned char* stream, int length);
 
   bool opened_ = false;
+  const MixerLibrary* mix_ = nullptr;
   bool subsystemStarted_ = false;
   bool mixerOpen_ = false;
   // The effect on the channel; replaced, and so freed, by the next one.

@@ -3,6 +3,7 @@
 #include <pango/pangocairo.h>
 
 #include "shell/sdl/CairoColour.h"
+#include "shell/sdl/PangoLibrary.h"
 
 namespace quil::paint {
 namespace {
@@ -30,25 +31,29 @@ PangoAlignment ToPango(rt::Alignment alignment) {
 
 }  // namespace
 
-void TextPainter::LayoutUnref::operator()(PangoLayout* layout) const { g_object_unref(layout); }
+void TextPainter::LayoutUnref::operator()(PangoLayout* layout) const { PangoLibrary::Get()->ObjectUnref(layout); }
 
 TextPainter::TextPainter() = default;
 
+void TextPainter::Start() {
+  if (!pango_) pango_ = PangoLibrary::Get();
+}
+
 PangoContext* TextPainter::Context() {
-  if (context_) return context_;
-  context_ = pango_font_map_create_context(pango_cairo_font_map_get_default());
+  if (context_ || !pango_) return context_;
+  context_ = pango_->FontMapCreateContext(pango_->CairoFontMapGetDefault());
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-  pango_cairo_context_set_font_options(context_, options);
+  pango_->CairoContextSetFontOptions(context_, options);
   cairo_font_options_destroy(options);
   return context_;
 }
 
 TextPainter::~TextPainter() {
   layouts_.clear();
-  if (context_) g_object_unref(context_);
+  if (context_) pango_->ObjectUnref(context_);
 }
 
 void TextPainter::Prepare(const rt::Font& font) {
@@ -58,34 +63,39 @@ void TextPainter::Prepare(const rt::Font& font) {
 
 TextBlock TextPainter::Layout(const std::string& text, const rt::Font& font, int wrapWidth,
                               rt::Alignment alignment) {
+  Start();
+  if (!Context()) return {};
+  const PangoLibrary& pango = *pango_;
   const std::string key = CacheKey(text, font, wrapWidth, alignment);
   auto found = layouts_.find(key);
   if (found == layouts_.end()) {
     if (layouts_.size() >= kMaxCachedLayouts) layouts_.clear();
-    PangoLayout* layout = pango_layout_new(Context());
-    PangoFontDescription* description = pango_font_description_new();
-    pango_font_description_set_family(description, font.family.c_str());
-    pango_font_description_set_absolute_size(description, PointsToPixels(font.sizePoints) * PANGO_SCALE);
-    pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_layout_set_font_description(layout, description);
-    pango_font_description_free(description);
+    PangoLayout* layout = pango.LayoutNew(context_);
+    PangoFontDescription* description = pango.FontDescriptionNew();
+    pango.FontDescriptionSetFamily(description, font.family.c_str());
+    pango.FontDescriptionSetAbsoluteSize(description, PointsToPixels(font.sizePoints) * PANGO_SCALE);
+    pango.FontDescriptionSetWeight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango.LayoutSetFontDescription(layout, description);
+    pango.FontDescriptionFree(description);
     if (wrapWidth > 0) {
-      pango_layout_set_width(layout, wrapWidth * PANGO_SCALE);
-      pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
-      pango_layout_set_alignment(layout, ToPango(alignment));
+      pango.LayoutSetWidth(layout, wrapWidth * PANGO_SCALE);
+      pango.LayoutSetWrap(layout, PANGO_WRAP_WORD);
+      pango.LayoutSetAlignment(layout, ToPango(alignment));
     }
-    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
+    pango.LayoutSetText(layout, text.c_str(), static_cast<int>(text.size()));
     found = layouts_.emplace(key, LayoutPtr(layout)).first;
   }
   TextBlock block{found->second.get()};
-  pango_layout_get_pixel_size(block.layout, &block.width, &block.height);
+  pango.LayoutGetPixelSize(block.layout, &block.width, &block.height);
   return block;
 }
 
 void TextPainter::Show(cairo_t* cr, const TextBlock& block, double x, double y, rt::Colour colour) {
+  // Without Pango there is no layout, and nothing to show.
+  if (!block.layout) return;
   SetSourceColour(cr, colour);
   cairo_move_to(cr, x, y);
-  pango_cairo_show_layout(cr, block.layout);
+  PangoLibrary::Get()->CairoShowLayout(cr, block.layout);
 }
 
 }  // namespace quil::paint

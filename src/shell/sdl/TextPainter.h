@@ -12,6 +12,8 @@
 
 namespace quil::paint {
 
+struct PangoLibrary;
+
 // A laid-out text and its size in pixels. Valid until the next Layout call.
 struct TextBlock {
   PangoLayout* layout = nullptr;
@@ -21,8 +23,9 @@ struct TextBlock {
 
 // Lays out and draws text with Pango, fonts found by family through fontconfig.
 // Layouts are kept between frames: the same captions are drawn again and again.
-// Pango and fontconfig start on the first layout, not before: a screen without
-// text (the program's black first frame) never waits for them.
+// Pango is loaded, and fontconfig started, on the first layout and not
+// before: a screen without text (the program's black first frame) never
+// waits for them. Without Pango texts are empty and nothing is drawn.
 class TextPainter {
  public:
   TextPainter();
@@ -47,8 +50,10 @@ class TextPainter {
   };
   using LayoutPtr = std::unique_ptr<PangoLayout, LayoutUnref>;
 
+  void Start();
   PangoContext* Context();
 
+  const PangoLibrary* pango_ = nullptr;
   PangoContext* context_ = nullptr;
   std::unordered_map<std::string, LayoutPtr> layouts_;
 };
