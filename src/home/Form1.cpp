@@ -34,6 +34,7 @@ void Form1::WireHandlers() {
   TimerNamed("TimerIntro").OnTimer([this] { TimerIntro_Timer(); });
   TimerNamed("Timer2").OnTimer([this] { Timer2_Timer(); });
   TimerNamed("Timer3").OnTimer([this] { Timer3_Timer(); });
+  TimerNamed("TimerZoom").OnTimer([this] { TimerZoom_Timer(); });
 
   Get<rt::Image>("Image1").OnClick([this] { Form_Click(); });
   for (int tile = 1; tile <= design::kTileCount; ++tile)

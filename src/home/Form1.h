@@ -13,7 +13,7 @@ namespace quil::home {
 
 // The home menu: the startup form, alive for the whole run. Its design lives
 // in Form1Design; its handlers are grouped by subject in Load.cpp, Intro.cpp,
-// Reveal.cpp, Tiles.cpp and Exit.cpp.
+// Reveal.cpp, Tiles.cpp, Exit.cpp and Zoom.cpp.
 class Form1 : public rt::Form {
  public:
   Form1(rt::Application& app, audio::Multimedia& media);
@@ -55,6 +55,8 @@ class Form1 : public rt::Form {
   // Exit button.
   void ImageExit_Click();
   void ImageExit_MouseMove();
+  // Zoom into a channel screen.
+  void TimerZoom_Timer();
 
  private:
   void WireHandlers();
@@ -65,6 +67,7 @@ class Form1 : public rt::Form {
   void HoverReArm() { HoverSoundPlayed = 0; }
   void MusicWatchdog();
   void SetFrameOutline(int tile, rt::Colour colour, int widthPixels);
+  void PutZoomBoxAway();
 
   // Builds the design's controls and timers before the members below, which
   // need the timers.

@@ -223,7 +223,7 @@ TEST(Str, NonNegativeNumbersGetALeadingBlank) {
 TEST(Colours, ValuesAreBlueGreenRedAndSystemColoursComeFromThePalette) {
   EXPECT_EQ(rt::ToRgb(0x00B0B000), (rt::Rgb{0x00, 0xB0, 0xB0}));
   EXPECT_EQ(rt::ToRgb(0x00D8CECA), (rt::Rgb{0xCA, 0xCE, 0xD8}));
-  EXPECT_EQ(rt::ToRgb(rt::kSysMenuText), (rt::Rgb{0, 0, 0}));
+  EXPECT_EQ(rt::ToRgb(rt::kSysMenuText), (rt::Rgb{0xFF, 0xFF, 0xFF}));
   EXPECT_EQ(rt::ToRgb(rt::kSysHighlight), (rt::Rgb{0x31, 0x6A, 0xC5}));
   EXPECT_EQ(rt::ToRgb(rt::SystemColour(999)), (rt::Rgb{0, 0, 0}));
 }
