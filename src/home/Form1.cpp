@@ -1,9 +1,12 @@
 #include "home/Form1.h"
 
+#include <variant>
+
 #include "assets/Pictures.h"
 #include "audio/Effects.h"
 #include "home/Form1Design.h"
 #include "shell/runtime/Image.h"
+#include "shell/runtime/Label.h"
 
 namespace quil::home {
 
@@ -39,9 +42,19 @@ void Form1::WireHandlers() {
   Get<rt::Image>("Image1").OnClick([this] { Form_Click(); });
   for (int tile = 1; tile <= design::kTileCount; ++tile)
     Get<rt::Image>(design::TilePictureName(tile)).OnMouseMove([this, tile] { TileImage_MouseMove(tile); });
+  for (int tile = 1; tile <= design::kTileCount; ++tile) {
+    if (std::holds_alternative<design::NoClick>(design::ClickOf(tile))) continue;
+    Get<rt::Image>(design::TilePictureName(tile)).OnClick([this, tile] { TileImage_Click(tile); });
+  }
   Get<rt::Image>("ImageLine").OnMouseMove([this] { ImageLine_MouseMove(); });
   for (const char* bar : {"ImageGreyBar", "ImageCurveLine1", "ImageCurveLine2"})
     Get<rt::Image>(bar).OnMouseMove([this] { BarPicture_MouseMove(); });
+  Get<rt::Label>("ShapeQuilLabel").OnClick([this] { ShapeQuilLabel_Click(); });
+  Get<rt::Image>("ImageLabelQuil").OnClick([this] { ShapeQuilLabel_Click(); });
+  Get<rt::Label>("ShapeQuilLabel").OnMouseMove([this] { ShapeQuilLabel_MouseMove(); });
+  Get<rt::Label>("ShapeMailLabel").OnClick([this] { ShapeMailLabel_Click(); });
+  Get<rt::Image>("ImageMail").OnClick([this] { ShapeMailLabel_Click(); });
+  Get<rt::Label>("ShapeMailLabel").OnMouseMove([this] { ShapeMailLabel_MouseMove(); });
   Get<rt::Image>("ImageExit").OnClick([this] { ImageExit_Click(); });
   Get<rt::Image>("ImageExit").OnMouseMove([this] { ImageExit_MouseMove(); });
 }

@@ -11,9 +11,14 @@
 
 namespace quil::home {
 
+namespace design {
+struct BroadcastClick;
+struct GameClick;
+}  // namespace design
+
 // The home menu: the startup form, alive for the whole run. Its design lives
 // in Form1Design; its handlers are grouped by subject in Load.cpp, Intro.cpp,
-// Reveal.cpp, Tiles.cpp, Exit.cpp and Zoom.cpp.
+// Reveal.cpp, Tiles.cpp, Activation.cpp, Zoom.cpp, BarButtons.cpp and Exit.cpp.
 class Form1 : public rt::Form {
  public:
   Form1(rt::Application& app, audio::Multimedia& media);
@@ -52,6 +57,13 @@ class Form1 : public rt::Form {
   void Form_MouseMove();
   void ImageLine_MouseMove();
   void BarPicture_MouseMove();
+  // Tile clicks; the empty slots have none.
+  void TileImage_Click(int tile);
+  // Bottom-bar buttons; a button's face clicks like its hot spot.
+  void ShapeQuilLabel_Click();
+  void ShapeQuilLabel_MouseMove();
+  void ShapeMailLabel_Click();
+  void ShapeMailLabel_MouseMove();
   // Exit button.
   void ImageExit_Click();
   void ImageExit_MouseMove();
@@ -67,6 +79,8 @@ class Form1 : public rt::Form {
   void HoverReArm() { HoverSoundPlayed = 0; }
   void MusicWatchdog();
   void SetFrameOutline(int tile, rt::Colour colour, int widthPixels);
+  void OpenBroadcast(const design::BroadcastClick& click);
+  void OpenGame(const design::GameClick& click);
   void PutZoomBoxAway();
 
   // Builds the design's controls and timers before the members below, which
