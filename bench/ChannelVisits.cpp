@@ -14,10 +14,10 @@
 #include <fstream>
 
 #include "channels/Catalogue.h"
-#include "home/Form1.h"
+#include "home/Form1Design.h"
 #include "shell/Program.h"
 #include "shell/runtime/Form.h"
-#include "shell/runtime/PictureBox.h"
+#include "shell/runtime/Image.h"
 #include "shell/sdl/Canvas.h"
 #include "shell/sdl/FormPainter.h"
 #include "shell/sdl/ScreenSize.h"
@@ -50,11 +50,9 @@ long ResidentKiB() {
 
 // One visit: the zoom, the title, "Start" and the page's return, "Quil Menu".
 void Visit(rt::Application& app, test::Driver& driver, const channels::ChannelRow& row) {
-  auto& menu = app.Get<home::Form1>("Form1");
-  menu.ScreenCode = row.code;
-  menu.Get<rt::PictureBox>("Picture1").SetVisible(true);
-  menu.TimerNamed("TimerZoom").SetEnabled(true);
-  while (app.Front() == static_cast<rt::Form*>(&menu)) driver.Advance(16);
+  rt::Form& menu = app.FormNamed("Form1");
+  menu.Get<rt::Image>(home::design::TilePictureName(row.tile)).Click();
+  while (app.Front() == &menu) driver.Advance(16);
   driver.Advance(100);
   driver.MoveTo(11000, 6000);
   driver.Click("Label6");
