@@ -178,17 +178,15 @@ TEST_F(SdlPlatformTest, EachBoxInTurnTakesItsOwnSizeInTheMiddleOfTheScreen) {
   AnswerBoxWithEnter();
   EXPECT_EQ(ExtentOf(face).right, -1) << "the answered box is gone";
 
-  for (const char* title : {"Narrow", "Again"}) {
-    platform_.OpenMessageBox({"Short.", rt::MessageBoxStyle::Stop, title});
-    Collect(200);
-    const Extent narrow = ExtentOf(face);
-    EXPECT_LT(narrow.right - narrow.left + 100, wide.right - wide.left) << title;
-    for (const Extent& box : {wide, narrow}) {
-      EXPECT_NEAR((box.left + box.right) / 2.0, 399.5, 1.5) << title;
-      EXPECT_NEAR((box.top + box.bottom) / 2.0, 299.5, 1.5) << title;
-    }
-    AnswerBoxWithEnter();
+  platform_.OpenMessageBox({"Short.", rt::MessageBoxStyle::Stop, "Narrow"});
+  Collect(200);
+  const Extent narrow = ExtentOf(face);
+  EXPECT_LT(narrow.right - narrow.left + 100, wide.right - wide.left);
+  for (const Extent& box : {wide, narrow}) {
+    EXPECT_NEAR((box.left + box.right) / 2.0, 399.5, 1.5);
+    EXPECT_NEAR((box.top + box.bottom) / 2.0, 299.5, 1.5);
   }
+  AnswerBoxWithEnter();
 }
 
 TEST_F(SdlPlatformTest, WaitInputSleepsUntilItsDeadline) {
