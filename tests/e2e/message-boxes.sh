@@ -14,7 +14,7 @@ information_blue=31,89,217
 # open_box X,Y TITLE SHOT ICON: clicks at X,Y; the box TITLE comes up centred
 # over the menu with its icon (colour ICON) on its left. Sets BOX_ICON_AREA.
 open_box() {
-  click_at ${1/,/ }
+  click_at "${1%,*}" "${1#*,}"
   wait_until 5 "the \"$2\" message box" window_shown "$2"
   local WIDTH HEIGHT X Y
   eval "$(xdotool search --onlyvisible --name "^$2\$" getwindowgeometry --shell | grep -E '^(WIDTH|HEIGHT|X|Y)=')"
