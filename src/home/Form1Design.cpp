@@ -326,10 +326,11 @@ const TileClick& ClickOf(int tile) { return kTileClicks.at(static_cast<std::size
 
 int TilePage(int number) { return (number - 1) / kTilesPerPage; }
 
+double TileColumnLeft(int number) { return 1080.0 + 2520 * ((number - 1) % 4); }
+
 rt::Rect TileFrame(int number) {
   const int row = ((number - 1) % kTilesPerPage) / 4;
-  const int column = (number - 1) % 4;
-  return Rect{1080.0 + 2520 * column + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
+  return Rect{TileColumnLeft(number) + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
 }
 
 std::string_view TileFrameName(int number) { return kFrameNames.at(static_cast<std::size_t>(number - 1)); }

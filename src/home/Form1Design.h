@@ -40,6 +40,8 @@ extern const std::array<TileRow, kTileCount> kTiles;
 const TileRow& Tile(int number);
 // Frame of tile N by the grid rule: four columns, three rows, each page 13200 twips further right.
 rt::Rect TileFrame(int number);
+// Left of tile N's frame while its page is on screen.
+double TileColumnLeft(int number);
 int TilePage(int number);  // 0 to 3
 std::string_view TileFrameName(int number);
 std::string_view TilePictureName(int number);
