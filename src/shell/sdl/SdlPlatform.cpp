@@ -81,7 +81,7 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
       if (event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
       if (event.type == SDL_MOUSEBUTTONUP) return Pointer(Type::PointerUp, event.button.x, event.button.y);
       // A click on the window behind a modal box calls the box to the front.
-      if (box_) box_->Raise();
+      if (BoxOpen()) box_->Raise();
       return Pointer(Type::PointerDown, event.button.x, event.button.y);
     default:
       return std::nullopt;
@@ -110,7 +110,7 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
 std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
   const bool down = event.type == SDL_KEYDOWN;
   const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldByBox_.size();
-  if (box_) {
+  if (BoxOpen()) {
     keysHeldByBox_.set(scancode, down);
     SDL_Event whole;
     whole.key = event;
@@ -129,13 +129,15 @@ std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
 }
 
 std::optional<rt::InputEvent> SdlPlatform::ToBox(const SDL_Event& event) {
+  if (!BoxOpen()) return std::nullopt;
   if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_ENTER) pointer_.OverForm(false);
-  if (box_ && box_->Handle(event)) return Input(rt::InputEvent::Type::MessageBoxDismissed);
+  if (box_->Handle(event)) return Input(rt::InputEvent::Type::MessageBoxDismissed);
   return std::nullopt;
 }
 
 bool SdlPlatform::IsMain(unsigned windowId) const { return window_ && window_->Id() == windowId; }
 bool SdlPlatform::IsBox(unsigned windowId) const { return box_ && box_->Id() == windowId; }
+bool SdlPlatform::BoxOpen() const { return box_ && box_->IsOpen(); }
 
 void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
   painter_.Paint(frame_.Context(), front, tooltip, paint::kScreenWidth, paint::kScreenHeight);
@@ -152,13 +154,12 @@ void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
 void SdlPlatform::SetPointer(const rt::PictureRef& picture) { pointer_.Set(picture); }
 
 void SdlPlatform::OpenMessageBox(const rt::MessageBoxRequest& message) {
-  answeredBox_.reset();
-  box_ = std::make_unique<MessageBoxWindow>(boxText_, message, window_ ? window_->Get() : nullptr);
+  if (!box_) box_ = std::make_unique<MessageBoxWindow>(boxText_);
+  box_->Open(message, window_ ? window_->Get() : nullptr);
 }
 
 void SdlPlatform::CloseMessageBox() {
   if (box_) box_->Hide();
-  answeredBox_ = std::move(box_);
   pointer_.OverForm(true);
   // The box took the keyboard; without a window manager nobody would give it back.
   if (window_) {

@@ -49,6 +49,7 @@ class SdlPlatform final : public rt::Platform {
   std::optional<rt::InputEvent> ToBox(const SDL_Event& event);
   bool IsMain(unsigned windowId) const;
   bool IsBox(unsigned windowId) const;
+  bool BoxOpen() const;
 
   // Declared first: SDL goes last, after every window and cursor.
   VideoSubsystem video_;
@@ -58,11 +59,8 @@ class SdlPlatform final : public rt::Platform {
   rt::PictureRef icon_;
   PointerCursor pointer_;
   paint::TextPainter boxText_;
+  // Made for the first box and kept, hidden between boxes, for every later one.
   std::unique_ptr<MessageBoxWindow> box_;
-  // The last box answered, hidden rather than destroyed: SDL may still have a
-  // wake-up event on its way to that window, and one sent to a window that
-  // no longer exists is a fatal X error.
-  std::unique_ptr<MessageBoxWindow> answeredBox_;
   // Keys that went down while the box was open: their release is the box's too.
   std::bitset<512> keysHeldByBox_;
 };
