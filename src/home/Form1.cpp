@@ -1,5 +1,7 @@
 #include "home/Form1.h"
 
+#include <variant>
+
 #include "assets/Pictures.h"
 #include "audio/Effects.h"
 #include "home/Form1Design.h"
@@ -40,13 +42,24 @@ void Form1::WireHandlers() {
   TimerNamed("TimerIntro").OnTimer([this] { TimerIntro_Timer(); });
   TimerNamed("Timer2").OnTimer([this] { Timer2_Timer(); });
   TimerNamed("Timer3").OnTimer([this] { Timer3_Timer(); });
+  TimerNamed("TimerZoom").OnTimer([this] { TimerZoom_Timer(); });
 
   Get<rt::Image>("Image1").OnClick([this] { Form_Click(); });
   for (int tile = 1; tile <= design::kTileCount; ++tile)
     Get<rt::Image>(design::TilePictureName(tile)).OnMouseMove([this, tile] { TileImage_MouseMove(tile); });
+  for (int tile = 1; tile <= design::kTileCount; ++tile) {
+    if (std::holds_alternative<design::NoClick>(design::ClickOf(tile))) continue;
+    Get<rt::Image>(design::TilePictureName(tile)).OnClick([this, tile] { TileImage_Click(tile); });
+  }
   Get<rt::Image>("ImageLine").OnMouseMove([this] { ImageLine_MouseMove(); });
   for (const char* bar : {"ImageGreyBar", "ImageCurveLine1", "ImageCurveLine2"})
     Get<rt::Image>(bar).OnMouseMove([this] { BarPicture_MouseMove(); });
+  Get<rt::Label>("ShapeQuilLabel").OnClick([this] { ShapeQuilLabel_Click(); });
+  Get<rt::Image>("ImageLabelQuil").OnClick([this] { ShapeQuilLabel_Click(); });
+  Get<rt::Label>("ShapeQuilLabel").OnMouseMove([this] { ShapeQuilLabel_MouseMove(); });
+  Get<rt::Label>("ShapeMailLabel").OnClick([this] { ShapeMailLabel_Click(); });
+  Get<rt::Image>("ImageMail").OnClick([this] { ShapeMailLabel_Click(); });
+  Get<rt::Label>("ShapeMailLabel").OnMouseMove([this] { ShapeMailLabel_MouseMove(); });
   TimerNamed("TimerAR").OnTimer([this] { TimerAR_Timer(); });
   TimerNamed("TimerPage").OnTimer([this] { TimerPage_Timer(); });
   auto& next = Get<rt::PictureBox>("ImageAR");

@@ -12,10 +12,16 @@
 
 namespace quil::home {
 
+namespace design {
+struct BroadcastClick;
+struct GameClick;
+}  // namespace design
+
 // The home menu: the startup form, alive for the whole run. Its design lives
 // in Form1Design; its handlers are grouped by subject in Load.cpp, Intro.cpp,
-// Reveal.cpp, Tiles.cpp, PageArrows.cpp, ArrowKeys.cpp, PageScroll.cpp and
-// Exit.cpp; the music panel's logic is audio::MusicPanel.
+// Reveal.cpp, Tiles.cpp, Activation.cpp, Zoom.cpp, PageArrows.cpp, ArrowKeys.cpp,
+// PageScroll.cpp, BarButtons.cpp and Exit.cpp; the music panel's logic is
+// audio::MusicPanel.
 class Form1 : public rt::Form {
  public:
   Form1(rt::Application& app, audio::Multimedia& media);
@@ -58,6 +64,13 @@ class Form1 : public rt::Form {
   void Form_MouseMove();
   void ImageLine_MouseMove();
   void BarPicture_MouseMove();
+  // Tile clicks; the empty slots have none.
+  void TileImage_Click(int tile);
+  // Bottom-bar buttons; a button's face clicks like its hot spot.
+  void ShapeQuilLabel_Click();
+  void ShapeQuilLabel_MouseMove();
+  void ShapeMailLabel_Click();
+  void ShapeMailLabel_MouseMove();
   // Page arrows.
   void TimerAR_Timer();
   void ImageAR_Click();
@@ -70,6 +83,8 @@ class Form1 : public rt::Form {
   // Exit button.
   void ImageExit_Click();
   void ImageExit_MouseMove();
+  // Zoom into a channel screen.
+  void TimerZoom_Timer();
 
  private:
   void WireHandlers();
@@ -80,6 +95,9 @@ class Form1 : public rt::Form {
   void HoverReArm() { HoverSoundPlayed = 0; }
   void MusicWatchdog();
   void SetFrameOutline(int tile, rt::Colour colour, int widthPixels);
+  void OpenBroadcast(const design::BroadcastClick& click);
+  void OpenGame(const design::GameClick& click);
+  void PutZoomBoxAway();
   void TurnPage(int step);
 
   // Builds the design's controls and timers before the members below, which
