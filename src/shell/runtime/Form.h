@@ -82,7 +82,8 @@ class Form {
   void MouseMove() const;
   void KeyUp(int keyCode, int shift) const;
 
-  void Show();
+  // Show returns the form shown: a new instance of this one's design if this one was unloaded.
+  Form& Show();
   void Unload();
 
   // The control that takes the pointer at (x, y) in twips; nullptr for the form itself.
