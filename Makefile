@@ -1,10 +1,14 @@
 # The two commands of the README: `make run` and `make test`. Each installs
 # what is missing, configures and builds; then runs the program or every test.
+# `make install` installs the program under PREFIX; `make package` builds its
+# Debian package and `make package-check` checks it.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+PACKAGE_BUILD ?= build-package
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitize clean
+.PHONY: all deps build run test test-sanitize bench install package package-check clean
 
 all: build
 
@@ -31,5 +35,22 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L unit
 
+# Start-up against a bare SDL2 program, animation timing and frames, frame
+# cost, idle CPU, memory and hover-to-sound latency of the real program in a
+# private Xvfb: one table (bench/README.md says more).
+bench: build
+	@scripts/install-deps --bench
+	@bench/run.sh $(BUILD)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: deps
+	@scripts/install-deps --package
+	@scripts/package $(PACKAGE_BUILD)
+
+package-check: package
+	@scripts/package-check $(PACKAGE_BUILD)/quil-os_*.deb
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(PACKAGE_BUILD)

@@ -13,7 +13,11 @@ namespace {
 constexpr int kEffectChannel = 0;
 constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
-constexpr int kChunkSize = 2048;
+// Frames the mixer fills at a time: a new effect waits for the next buffer,
+// so this bounds the delay from a hover to its sound (512 frames are 11.6 ms,
+// where 2048 were 46 ms). Mixing one track and one effect takes well under a
+// millisecond of each 11.6, ample room against underruns.
+constexpr int kChunkSize = 512;
 // SDL2_mixer plays a track once for a loop count of 1.
 constexpr int kPlayOnce = 1;
 

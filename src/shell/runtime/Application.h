@@ -34,7 +34,9 @@ class Application {
     return dynamic_cast<F&>(FormNamed(name));
   }
   bool IsCreated(std::string_view name) const;
-  void Show(Form& form);
+  // Loads the form if need be and brings it to the front. A form already
+  // unloaded comes back as a new instance from its design; the form shown is returned.
+  Form& Show(Form& form);
   void Unload(Form& form);
   // The shown form that covers the screen and takes the input, if any.
   Form* Front() const;

@@ -101,7 +101,7 @@ void Form::KeyUp(int keyCode, int shift) const {
   if (keyUp_) keyUp_(keyCode, shift);
 }
 
-void Form::Show() { app_.Show(*this); }
+Form& Form::Show() { return app_.Show(*this); }
 
 void Form::Unload() { app_.Unload(*this); }
 

@@ -13,7 +13,7 @@ enum class TraceKind {
   TimerOff,    // a timer was disabled
   Tick,        // a timer ticked
   Paint,       // the runtime handed the front form to the platform to paint
-  Present,     // pixels reached the screen
+  Present,     // the platform pushed a frame's changed pixels to the screen (0 when none were on it)
   Effect,      // a sound effect was started
   EffectHeard, // the first samples of that effect left the mixer
 };

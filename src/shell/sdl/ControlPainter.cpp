@@ -59,7 +59,7 @@ void ControlPainter::PaintImage(cairo_t* cr, const rt::Image& image) {
   if (!image.Picture()) return;
   const PixelRect box = ToPixels(image.Bounds());
   if (image.Stretch())
-    DrawPictureStretched(cr, *image.Picture(), box);
+    scaled_.Draw(cr, image.Picture(), box);
   else
     DrawPicture(cr, *image.Picture(), box.x, box.y);
 }

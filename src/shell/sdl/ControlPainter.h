@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include "shell/runtime/Control.h"
+#include "shell/sdl/ScaledPictures.h"
 #include "shell/sdl/TextPainter.h"
 
 namespace quil::rt {
@@ -34,6 +35,7 @@ class ControlPainter {
   void PaintFrame(cairo_t* cr, const rt::Frame& frame);
 
   TextPainter& text_;
+  ScaledPictures scaled_;
 };
 
 }  // namespace quil::paint

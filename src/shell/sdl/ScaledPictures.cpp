@@ -1,0 +1,39 @@
+#include "shell/sdl/ScaledPictures.h"
+
+#include "shell/sdl/PicturePainter.h"
+
+namespace quil::paint {
+namespace {
+
+// The screens hold a few dozen stretched pictures; past this many sizes the
+// kept ones are let go rather than piling up.
+constexpr std::size_t kMaxKept = 128;
+
+}  // namespace
+
+ScaledPictures::~ScaledPictures() { Clear(); }
+
+void ScaledPictures::Clear() {
+  for (auto& [key, scaled] : scaled_) cairo_surface_destroy(scaled.surface);
+  scaled_.clear();
+}
+
+cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int width, int height) {
+  const Key key{picture.get(), width, height};
+  if (const auto found = scaled_.find(key); found != scaled_.end()) return found->second.surface;
+  if (scaled_.size() >= kMaxKept) Clear();
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  cairo_t* cr = cairo_create(surface);
+  DrawPictureStretched(cr, *picture, PixelRect{0, 0, width, height});
+  cairo_destroy(cr);
+  scaled_.emplace(key, Scaled{picture, surface});
+  return surface;
+}
+
+void ScaledPictures::Draw(cairo_t* cr, const rt::PictureRef& picture, const PixelRect& box) {
+  if (!picture || picture->Width() <= 0 || picture->Height() <= 0 || box.width <= 0 || box.height <= 0) return;
+  cairo_set_source_surface(cr, SurfaceFor(picture, box.width, box.height), box.x, box.y);
+  cairo_paint(cr);
+}
+
+}  // namespace quil::paint

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "shell/runtime/Picture.h"
+#include "shell/sdl/PixelRect.h"
+
+namespace quil::paint {
+
+// Stretched pictures, scaled once per size and kept: a tile picture drawn in
+// every frame of a page scroll is filtered once, not in every frame.
+//
+//   ScaledPictures scaled;
+//   scaled.Draw(cr, image.Picture(), box);
+class ScaledPictures {
+ public:
+  ScaledPictures() = default;
+  ~ScaledPictures();
+  ScaledPictures(const ScaledPictures&) = delete;
+  ScaledPictures& operator=(const ScaledPictures&) = delete;
+
+  // Draws `picture` scaled to fill `box`, over what is already there.
+  void Draw(cairo_t* cr, const rt::PictureRef& picture, const PixelRect& box);
+
+ private:
+  struct Scaled {
+    rt::PictureRef picture;  // held, so the key's address stays this picture's
+    cairo_surface_t* surface;
+  };
+  using Key = std::tuple<const rt::Picture*, int, int>;
+
+  cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, int width, int height);
+  void Clear();
+
+  std::map<Key, Scaled> scaled_;
+};
+
+}  // namespace quil::paint
