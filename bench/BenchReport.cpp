@@ -159,7 +159,15 @@ int main(int argc, char** argv) {
   AnimationRow("music panel rise, first", Nth(rise, 0), 43, kFastTickUs);
   const auto lower = quil::bench::AnimationRuns(trace, "Form1", "TimerMusic2");
   AnimationRow("music panel lowering", Nth(lower, 0), 44, kFastTickUs);
-  const auto swings = quil::bench::RepeatingRuns(trace, "Form1", "TimerAR", 12);
+  // The arrows swing behind the channel screens too, unseen: they are
+  // measured while the menu rests, before the first zoom.
+  long long firstZoomUs = -1;
+  for (const TraceRecord& record : trace)
+    if (record.kind == "timer-on" && record.item == "TimerZoom") {
+      firstZoomUs = record.us;
+      break;
+    }
+  const auto swings = quil::bench::RepeatingRuns(trace, "Form1", "TimerAR", 12, 0, firstZoomUs);
   AnimationRun worst{};
   for (const AnimationRun& swing : swings)
     if (!worst.ticks || std::abs(swing.wallUs - 600'000) > std::abs(worst.wallUs - 600'000) ||

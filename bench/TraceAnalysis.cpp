@@ -8,6 +8,7 @@ namespace quil::bench {
 namespace {
 
 constexpr const char* kTick = "tick";
+constexpr const char* kPaint = "paint";
 constexpr const char* kPresent = "present";
 constexpr const char* kInput = "input";
 
@@ -21,11 +22,12 @@ bool IsTickOf(const TraceRecord& record, const std::string& owner, const std::st
 
 std::string Field(const std::string& text) { return text == "-" ? std::string() : text; }
 
-// Follows the ticks of one timer through the trace. Each frame carries the
-// ticks that ran since the frame before: a frame that changed pixels counts
-// every tick of the timer in it as changing, and itself as one frame, so two
-// ticks in one frame show as a dropped frame. A frame that changed nothing on
-// the screen (the change lay off it) counts neither.
+// Follows the ticks of one timer through the trace. A tick changes the
+// screen when the runtime painted before the timer ticked again (a tick that
+// changed nothing, like the pause at each end of a swing, is not painted) and
+// the frame that followed pushed pixels (a change off the screen pushes
+// none). Each frame carries the changing ticks since the frame before: one
+// each, unless a late loop let two into one frame.
 class RunBuilder {
  public:
   RunBuilder(const std::vector<TraceRecord>& trace, const std::string& owner, const std::string& timer)
@@ -34,22 +36,26 @@ class RunBuilder {
   AnimationRun Build(std::size_t start, long long startUs, std::size_t end) {
     AnimationRun run;
     long long lastUs = startUs;
-    int unframed = 0;  // ticks since the last frame
+    bool ticked = false;  // a tick waits for its paint
+    int painted = 0;      // painted ticks since the last frame
     for (std::size_t i = start; i < trace_.size(); ++i) {
       const TraceRecord& record = trace_[i];
       // Past the run's end only the frame of its last tick still belongs to it.
-      if (i >= end && (unframed == 0 || record.kind == kTick || record.kind == kInput)) break;
+      if (i >= end && ((!ticked && painted == 0) || record.kind == kTick || record.kind == kInput)) break;
       if (IsTickOf(record, owner_, timer_)) {
         run.longestGapUs = std::max(run.longestGapUs, record.us - lastUs);
         lastUs = record.us;
         ++run.ticks;
-        ++unframed;
+        ticked = true;
+      } else if (record.kind == kPaint) {
+        if (ticked) ++painted;
+        ticked = false;
       } else if (record.kind == kPresent) {
-        if (unframed > 0 && std::atoll(record.item.c_str()) > 0) {
-          run.changingTicks += unframed;
+        if (painted > 0 && std::atoll(record.item.c_str()) > 0) {
+          run.changingTicks += painted;
           ++run.frames;
         }
-        unframed = 0;
+        painted = 0;
       }
     }
     run.wallUs = lastUs - startUs;
@@ -100,10 +106,12 @@ std::vector<AnimationRun> AnimationRuns(const std::vector<TraceRecord>& trace, c
 }
 
 std::vector<AnimationRun> RepeatingRuns(const std::vector<TraceRecord>& trace, const std::string& owner,
-                                        const std::string& timer, int ticksPerRun, long long fromUs) {
+                                        const std::string& timer, int ticksPerRun, long long fromUs,
+                                        long long toUs) {
   std::vector<std::size_t> ticks;
   for (std::size_t i = 0; i < trace.size(); ++i)
-    if (IsTickOf(trace[i], owner, timer) && trace[i].us >= fromUs) ticks.push_back(i);
+    if (IsTickOf(trace[i], owner, timer) && trace[i].us >= fromUs && (toUs < 0 || trace[i].us <= toUs))
+      ticks.push_back(i);
   std::vector<AnimationRun> runs;
   RunBuilder builder(trace, owner, timer);
   // A run starts where the tick before it ended, so that it spans whole periods.

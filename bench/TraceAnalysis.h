@@ -36,9 +36,11 @@ std::vector<AnimationRun> AnimationRuns(const std::vector<TraceRecord>& trace, c
                                         const std::string& timer);
 
 // A timer that never stops (a swing, a pulse) cut into runs of `ticksPerRun`
-// ticks each, the first starting at the first tick after `fromUs`.
+// ticks each, from its ticks between `fromUs` and `toUs`. Measure it while
+// its form is in front: behind another form its ticks change nothing seen.
 std::vector<AnimationRun> RepeatingRuns(const std::vector<TraceRecord>& trace, const std::string& owner,
-                                        const std::string& timer, int ticksPerRun, long long fromUs = 0);
+                                        const std::string& timer, int ticksPerRun, long long fromUs = 0,
+                                        long long toUs = -1);
 
 // What one frame cost: the CPU time of the user-interface thread from the
 // input or tick that started its batch of work to the frame on the screen.

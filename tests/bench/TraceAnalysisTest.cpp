@@ -76,8 +76,7 @@ TEST(TraceAnalysis, CountsTicksGapsAndFramesOfEachRun) {
   // Two runs of a 1/64 s timer. In the first, every tick reaches the screen;
   // the last tick's frame comes after the record that disabled the timer. In
   // the second, the first tick's change lies off the screen (a frame of no
-  // pixels), a late loop lets two ticks into one frame, and the last tick
-  // has its own.
+  // pixels), the second changes nothing (no paint), the third comes late.
   const auto trace = Parse(
       "# comment\n"
       "1000 0 timer-on Form1 TimerZoom -\n"
@@ -85,11 +84,13 @@ TEST(TraceAnalysis, CountsTicksGapsAndFramesOfEachRun) {
       "32250 0 tick Form1 TimerZoom -\n32300 0 timer-off Form1 TimerZoom -\n32400 0 paint Form1 - -\n"
       "32500 0 present Form1 480000 pixels\n"
       "90000 0 timer-on Form1 TimerZoom -\n"
-      "105625 0 tick Form1 TimerZoom -\n105700 0 present Form1 0 pixels\n"
-      "140000 0 tick Form1 TimerZoom -\n155625 0 tick Form1 TimerZoom -\n155700 0 present Form1 50 pixels\n"
+      "105625 0 tick Form1 TimerZoom -\n105650 0 paint Form1 - -\n105700 0 present Form1 0 pixels\n"
+      "121250 0 tick Form1 TimerZoom -\n"
+      "140000 0 tick Form1 TimerZoom -\n140100 0 paint Form1 - -\n140200 0 present Form1 50 pixels\n"
+      "155625 0 tick Form1 TimerZoom -\n155650 0 paint Form1 - -\n155700 0 present Form1 50 pixels\n"
       "171250 0 tick Form1 TimerZoom -\n171260 0 timer-off Form1 TimerZoom -\n"
       "171300 0 paint Form1 - -\n171400 0 present Form1 50 pixels\n"
-      "171500 0 tick Form1 TimerAR -\n171600 0 present Form1 50 pixels\n"
+      "171500 0 tick Form1 TimerAR -\n171550 0 paint Form1 - -\n171600 0 present Form1 50 pixels\n"
       "not a record\n");
   const auto runs = AnimationRuns(trace, "Form1", "TimerZoom");
   ASSERT_EQ(runs.size(), 2u);
@@ -97,19 +98,21 @@ TEST(TraceAnalysis, CountsTicksGapsAndFramesOfEachRun) {
   EXPECT_EQ(runs[0].wallUs, 31250);
   EXPECT_EQ(runs[0].changingTicks, 2);
   EXPECT_EQ(runs[0].frames, 2);
-  EXPECT_EQ(runs[1].ticks, 4);
+  EXPECT_EQ(runs[1].ticks, 5);
   EXPECT_EQ(runs[1].wallUs, 81250);
-  EXPECT_EQ(runs[1].longestGapUs, 34375);
+  EXPECT_EQ(runs[1].longestGapUs, 18750);
   EXPECT_EQ(runs[1].changingTicks, 3);
-  EXPECT_EQ(runs[1].frames, 2) << "two ticks shared one frame";
+  EXPECT_EQ(runs[1].frames, 3);
 
-  // The same six ticks seen as a timer that never stops, in runs of two
+  // The same seven ticks seen as a timer that never stops, in runs of two
   // whole periods each: a run starts where the tick before it ended.
   const auto repeating = RepeatingRuns(trace, "Form1", "TimerZoom", 2);
-  ASSERT_EQ(repeating.size(), 2u);
+  ASSERT_EQ(repeating.size(), 3u);
   EXPECT_EQ(repeating[0].wallUs, 105625 - 16625);
-  EXPECT_EQ(repeating[1].wallUs, 155625 - 105625);
+  EXPECT_EQ(repeating[1].wallUs, 140000 - 105625);
+  EXPECT_EQ(repeating[1].changingTicks, 1) << "the pause changed nothing";
   EXPECT_EQ(repeating[1].frames, 1);
+  EXPECT_EQ(RepeatingRuns(trace, "Form1", "TimerZoom", 2, 100000, 160000).size(), 1u);
 }
 
 TEST(TraceAnalysis, FrameCostsAndHoverLatencyFollowTheWorkThatLedToThem) {
