@@ -40,14 +40,21 @@ xdotool click 1
 wait_until 5 "Skyhop World's channel screen" channel_page_on_screen
 opened=$(now_ms)
 finish_burst
-# The zoom box: white in the middle of a screen that is not yet the channel
-# page, still growing while a corner is not white yet.
-boxes=0 growing=0
-while read -r middle band corner; do
-  [[ $middle == "$white" && $band != 128,128,128 ]] || continue
-  boxes=$((boxes + 1))
-  [[ $corner == "$white" ]] || growing=$((growing + 1))
-done < <(burst_pixels zoom 30 400,304 20,300 5,5)
+# Every frame is the menu, the white zoom box over it (still growing while a
+# corner is not white yet) or the channel page: nothing black or half painted
+# comes between the last zoom frame and the page.
+boxes=0 growing=0 frame=0
+while read -r middle band banner corner; do
+  frame=$((frame + 1))
+  if [[ $band == 128,128,128 && $banner == 121,151,224 ]]; then
+    continue
+  elif [[ $middle == "$white" ]]; then
+    boxes=$((boxes + 1))
+    [[ $corner == "$white" ]] || growing=$((growing + 1))
+  elif [[ $corner != 241,241,241 ]]; then
+    fail "zoom-$frame.ppm is neither the menu, the zoom box nor the channel page"
+  fi
+done < <(burst_pixels zoom 30 400,304 20,300 100,10 5,5)
 echo "the white zoom box in $boxes of 30 frames, $growing of them with the box still growing"
 ((boxes > 0)) || fail "no frame between the click and the channel screen showed the white zoom box"
 wait_until 3 "the title and the screenshot" title_shown
