@@ -110,6 +110,8 @@ window_shown() {
   xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
+window_gone() { ! window_shown "$1"; }
+
 # --- the program ------------------------------------------------------------
 
 # app_folder FOLDER...: a copy of the program in a folder of its own with only
@@ -313,6 +315,17 @@ sound_onsets() {
         if (!heard || ms - last > gap) printf "%d\n", from + ms
         heard = 1; last = ms
       }'
+}
+
+# sound_end FROM TO: the end of the last sound between FROM and TO; FROM when
+# there is none.
+sound_end() {
+  local from=$1 to=$2
+  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -t dat - trim "$(seconds "$from")" "$(seconds $((to - from)))" |
+    awk -v from="$from" -v level="$E2E_SOUND_LEVEL" '
+      /^;/ { next }
+      $2 > level || $2 < -level || $3 > level || $3 < -level { last = $1 * 1000 }
+      END { printf "%d\n", from + last }'
 }
 
 # sound_rms FROM TO: the RMS level between FROM and TO, 0 to 1.
