@@ -28,7 +28,8 @@ Form1::Form1(rt::Application& app, audio::Multimedia& media)
   SetBackColor(design::kMenuBackground);
   SetWidth(52995);
   SetHeight(8925);
-  SetIcon(assets::Picture("AppIcon48"));
+  SetIcon({assets::Picture("AppIcon48"), assets::Picture("AppIcon32"), assets::Picture("AppIcon24"),
+           assets::Picture("AppIcon16")});
   SetMouseIcon(assets::Picture("PointerHand"));
   WireHandlers();
 }

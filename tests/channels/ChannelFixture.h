@@ -5,6 +5,7 @@
 #include "HomeFixture.h"
 #include "channels/Catalogue.h"
 #include "channels/ChannelScreen.h"
+#include "home/Form1Design.h"
 #include "shell/runtime/Time.h"
 
 namespace quil::test {
@@ -12,12 +13,9 @@ namespace quil::test {
 // The home menu at rest, from which the tests zoom into channel screens.
 class ChannelFixture : public HomeFixture {
  protected:
-  // Starts the zoom to the screen of `code` the way a game tile does.
-  void ArmZoom(int code) {
-    Menu().ScreenCode = code;
-    Menu().Get<rt::PictureBox>("Picture1").SetVisible(true);
-    Menu().TimerNamed("TimerZoom").SetEnabled(true);
-  }
+  // A click on the tile's picture. Tiles of later pages wait off screen, so the
+  // click goes to the picture itself rather than through a point on the screen.
+  void ClickTile(int tile) { Menu().Get<rt::Image>(home::design::TilePictureName(tile)).Click(); }
   // Runs the zoom tick by tick until something other than the menu is in front.
   int ZoomTicks() {
     for (int tick = 1; tick <= 30; ++tick) {
@@ -29,7 +27,7 @@ class ChannelFixture : public HomeFixture {
   // Zooms from the menu into the screen named `form`; returns it once it is in front.
   channels::ChannelScreen& Open(std::string_view form) {
     if (!app.IsCreated("Form1")) MenuAtRest();
-    ArmZoom(channels::ChannelNamed(form)->code);
+    ClickTile(channels::ChannelNamed(form)->tile);
     ZoomTicks();
     return Front();
   }

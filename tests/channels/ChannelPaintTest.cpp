@@ -128,7 +128,7 @@ TEST_F(ChannelPaint, StartLeavesOnlyTheBlackWindow) {
 
 TEST_F(ChannelPaint, TheZoomBoxIsAWhiteSquareGrowingFromTheMiddleUntilItCoversTheScreen) {
   auto& menu = MenuAtRest();
-  ArmZoom(1);
+  ClickTile(5);
   for (int tick = 1; tick <= 6; ++tick) app.RunFor(rt::kTimerResolution);
   PixelProbe midway(paint::PaintToPixels(menu));
   // 6255 twips square around (6007.5, 4567.5): pixels 192 to 608 across, 96 to 512 down.

@@ -19,7 +19,7 @@ class Zoom : public ChannelFixture {
 
 TEST_F(Zoom, TheBoxGrowsAroundTheMiddleAndOpensTheScreenOnTick14ThenOnTick13) {
   auto& menu = MenuAtRest();
-  ArmZoom(3);
+  ClickTile(11);  // code 3
   for (int tick = 1; tick <= 13; ++tick) {
     app.RunFor(rt::kTimerResolution);
     ASSERT_EQ(app.Front(), &menu) << "tick " << tick;
@@ -42,7 +42,7 @@ TEST_F(Zoom, TheBoxGrowsAroundTheMiddleAndOpensTheScreenOnTick14ThenOnTick13) {
   EXPECT_FALSE(menu.TimerNamed("TimerZoom").Enabled());
 
   driver.Click("Label5");
-  ArmZoom(3);
+  ClickTile(11);
   ExpectBox(5380, 3940, 1255);
   EXPECT_EQ(ZoomTicks(), 13) << "a later zoom starts one step on";
   EXPECT_EQ(app.Front()->Name(), "FormSkyhopWorld");
@@ -50,9 +50,9 @@ TEST_F(Zoom, TheBoxGrowsAroundTheMiddleAndOpensTheScreenOnTick14ThenOnTick13) {
 
 TEST_F(Zoom, AScreenCodeChangedMidZoomOpensTheLaterScreenOnTime) {
   MenuAtRest();
-  ArmZoom(3);
+  ClickTile(11);
   for (int tick = 1; tick <= 5; ++tick) app.RunFor(rt::kTimerResolution);
-  ArmZoom(16);  // a second game tile's click: the box keeps growing from where it is
+  ClickTile(21);  // code 16; the box keeps growing from where it is
   EXPECT_EQ(Box().Width(), 5255);
   EXPECT_EQ(ZoomTicks(), 9);
   EXPECT_EQ(app.Front()->Name(), "FormInkRealm");
@@ -63,7 +63,7 @@ TEST_F(Zoom, AScreenCodeChangedMidZoomOpensTheLaterScreenOnTime) {
 TEST_F(Zoom, EveryGameTileOpensItsOwnScreen) {
   auto& menu = MenuAtRest();
   for (const channels::ChannelRow& row : channels::kChannels) {
-    ArmZoom(row.code);
+    ClickTile(row.tile);
     ASSERT_NE(ZoomTicks(), 0) << "tile " << row.tile;
     EXPECT_EQ(app.Front()->Name(), row.form) << "tile " << row.tile;
     driver.Advance(100);

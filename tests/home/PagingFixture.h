@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "HomeFixture.h"
 #include "shell/runtime/Frame.h"
@@ -54,6 +56,19 @@ class PagingFixture : public HomeFixture {
   int EffectCount(std::string_view effect) const {
     int count = 0;
     for (const auto& played : media.Effects()) count += played.ends_with(effect);
+    return count;
+  }
+
+  // How many pixels of a painted screen inside `area` (twips) show `colour`.
+  static int PixelsOf(const std::vector<std::uint32_t>& screen, const rt::Rect& area, rt::Colour colour) {
+    const rt::Rgb rgb = rt::ToRgb(colour);
+    int count = 0;
+    for (int y = static_cast<int>(area.top / 15); y < static_cast<int>(area.Bottom() / 15); ++y)
+      for (int x = static_cast<int>(area.left / 15); x < static_cast<int>(area.Right() / 15); ++x) {
+        const std::uint32_t pixel = screen.at(static_cast<std::size_t>(y) * 800 + x);
+        count += rt::Rgb{static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+                         static_cast<std::uint8_t>(pixel)} == rgb;
+      }
     return count;
   }
 

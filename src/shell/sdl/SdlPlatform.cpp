@@ -11,9 +11,9 @@
 #include "shell/runtime/Twips.h"
 #include "shell/sdl/KeyMap.h"
 #include "shell/sdl/MessageBoxWindow.h"
-#include "shell/sdl/PictureSurface.h"
 #include "shell/sdl/ScreenSize.h"
 #include "shell/sdl/SdlWindow.h"
+#include "shell/sdl/WindowIcon.h"
 
 namespace quil::sdl {
 namespace {
@@ -145,8 +145,7 @@ void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
     window_ = std::make_unique<SdlWindow>("Quil OS", 0, 0, paint::kScreenWidth, paint::kScreenHeight, 0);
   if (front.Icon() != icon_) {
     icon_ = front.Icon();
-    if (icon_)
-      if (SurfacePtr surface = StraightAlphaSurface(*icon_)) SDL_SetWindowIcon(window_->Get(), surface.get());
+    SetWindowIcon(window_->Get(), icon_);
   }
   window_->Show(frame_);
 }

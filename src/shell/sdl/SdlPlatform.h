@@ -3,6 +3,7 @@
 #include <bitset>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "shell/runtime/Platform.h"
 #include "shell/sdl/Canvas.h"
@@ -56,7 +57,7 @@ class SdlPlatform final : public rt::Platform {
   paint::FormPainter painter_;
   paint::Canvas frame_;  // the last frame shown, painted again on exposure
   std::unique_ptr<SdlWindow> window_;
-  rt::PictureRef icon_;
+  std::vector<rt::PictureRef> icon_;
   PointerCursor pointer_;
   paint::TextPainter boxText_;
   // Made for the first box and kept, hidden between boxes, for every later one.

@@ -189,6 +189,15 @@ TEST_F(SdlPlatformTest, EachBoxInTurnTakesItsOwnSizeInTheMiddleOfTheScreen) {
   AnswerBoxWithEnter();
 }
 
+TEST_F(SdlPlatformTest, WindowIconOffersEverySizeInStraightAlpha) {
+  // Opaque red, half-transparent blue (premultiplied), transparent, opaque green; then one blue pixel.
+  form_.SetIcon({std::make_shared<rt::Picture>(2, 2, rt::Picture::Pixels32{0xFFFF0000, 0x80000080, 0, 0xFF00FF00}),
+                 std::make_shared<rt::Picture>(1, 1, rt::Picture::Pixels32{0xFF0000FF})});
+  ShowForm();
+  const std::vector<unsigned long> expected{2, 2, 0xFFFF0000, 0x800000FF, 0, 0xFF00FF00, 1, 1, 0xFF0000FF};
+  EXPECT_EQ(server_->WindowCardinals("_NET_WM_ICON"), expected);
+}
+
 TEST_F(SdlPlatformTest, WaitInputSleepsUntilItsDeadline) {
   ShowForm();
   const auto start = std::chrono::steady_clock::now();
