@@ -4,7 +4,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitize clean
+.PHONY: all deps build run test test-sanitize soak clean
 
 all: build
 
@@ -30,6 +30,11 @@ test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUIL_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L unit
+
+# The long runs: ten million monkey events on the virtual clock (QUIL_MONKEY_SEED
+# picks the seed, a fresh one otherwise), reporting events per second.
+soak: build
+	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -28,7 +28,8 @@ void FakePlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
 void FakePlatform::OpenMessageBox(const rt::MessageBoxRequest& request) {
   messageBoxes_.push_back(request);
   messageBoxShowing_ = true;
-  Schedule(now_ + answerDelay_, rt::InputEvent{.type = rt::InputEvent::Type::MessageBoxDismissed});
+  if (answerDelay_ != rt::kForever)
+    Schedule(now_ + answerDelay_, rt::InputEvent{.type = rt::InputEvent::Type::MessageBoxDismissed});
 }
 
 void FakePlatform::SetScreen(int widthPixels, int heightPixels, double twipsPerPixel) {
