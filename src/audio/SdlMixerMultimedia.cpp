@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "audio/MusicError.h"
@@ -17,10 +18,20 @@ constexpr int kChunkSize = 2048;
 // SDL2_mixer plays a track once for a loop count of 1.
 constexpr int kPlayOnce = 1;
 
+enum class Found { Nothing, NotAFile, File };
+
+// Only an ordinary file is handed to the decoders: opening a named pipe would
+// wait for a writer that may never come, and the interface with it.
+Found Look(const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(std::filesystem::path(path), error);
+  if (!std::filesystem::exists(status)) return Found::Nothing;
+  return std::filesystem::is_regular_file(status) ? Found::File : Found::NotAFile;
+}
+
 // What a silent device can still check: the file is there and can be read.
 bool Readable(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return false;
+  if (Look(path) != Found::File) return false;
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
   if (!file) return false;
   SDL_RWclose(file);
@@ -52,9 +63,12 @@ SdlMixerMultimedia::~SdlMixerMultimedia() {
 }
 
 bool SdlMixerMultimedia::PlayEffect(const std::string& path) {
-  if (!mixerOpen_) return false;
+  if (!mixerOpen_ || !Playable(path)) return false;
   ChunkPtr chunk(Mix_LoadWAV(path.c_str()));
-  if (!chunk) return false;
+  if (!chunk) {
+    ReportOnce(path, Mix_GetError());
+    return false;
+  }
   // Playing on the one effect channel cuts off the effect still sounding there.
   if (Mix_PlayChannel(kEffectChannel, chunk.get(), 0) < 0) return false;
   effect_ = std::move(chunk);
@@ -68,8 +82,12 @@ int SdlMixerMultimedia::OpenMusic(const std::string& path, const std::string& al
     music_.emplace(alias, nullptr);
     return kMusicOk;
   }
+  if (!Playable(path)) return kMusicFileUnplayable;
   MusicPtr music(Mix_LoadMUS(path.c_str()));
-  if (!music) return kMusicFileUnplayable;
+  if (!music) {
+    ReportOnce(path, Mix_GetError());
+    return kMusicFileUnplayable;
+  }
   music_.emplace(alias, std::move(music));
   return kMusicOk;
 }
@@ -97,6 +115,22 @@ int SdlMixerMultimedia::CloseMusic(const std::string& alias) {
   if (stopped != kMusicOk) return stopped;
   music_.erase(alias);
   return kMusicOk;
+}
+
+// A missing file is silent by design; anything else in its place is named.
+bool SdlMixerMultimedia::Playable(const std::string& path) {
+  switch (Look(path)) {
+    case Found::Nothing: return false;
+    case Found::NotAFile: ReportOnce(path, "not an ordinary file"); return false;
+    case Found::File: return true;
+  }
+  return false;
+}
+
+// One line for each bad file, however often the menu asks for it.
+void SdlMixerMultimedia::ReportOnce(const std::string& path, const std::string& reason) {
+  if (!reported_.insert(path).second) return;
+  std::fprintf(stderr, "Quil OS: cannot play %s: %s\n", path.c_str(), reason.c_str());
 }
 
 std::string SdlMixerMultimedia::ErrorText(int code) const { return MusicErrorText(code); }
