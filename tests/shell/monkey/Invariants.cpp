@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -36,13 +35,6 @@ const rt::Timer* FindTimer(const rt::Form& form, std::string_view name) {
   for (const auto& timer : form.Timers())
     if (timer->Name() == name) return timer.get();
   return nullptr;
-}
-
-// One shift for every value, if there is one.
-std::optional<double> CommonShift(const std::vector<double>& shifts) {
-  for (double shift : shifts)
-    if (std::abs(shift - shifts.front()) > kSlack) return std::nullopt;
-  return shifts.front();
 }
 
 std::string List(const std::vector<double>& values) {
@@ -82,60 +74,81 @@ void Invariants::CheckForms() {
   coverage_.frontForms.insert(app_.Front()->Name());
 }
 
+void Invariants::FindTiles(const home::Form1& menu) {
+  tilesOf_ = &menu;
+  for (int tile = 1; tile <= design::kTileCount; ++tile) {
+    const double page = design::TilePage(tile);
+    tiles_[static_cast<std::size_t>(tile - 1)] = TilePlaces{
+        menu.Find(design::TileFrameName(tile)),
+        menu.Find(design::TilePictureName(tile)),
+        GridLeft(tile),
+        design::Tile(tile).picture.left - kPageWidth * page,
+        GridLeft(tile) + SnappedOffset(tile),
+        design::TileFrame(tile).top,
+        design::Tile(tile).picture.top,
+    };
+  }
+  marker_ = menu.Find("ShapeHC");
+  panel_ = menu.Find("Frame1");
+  scroll_ = FindTimer(menu, "TimerPage");
+}
+
 void Invariants::CheckHomeMenu(const home::Form1& menu) {
+  if (tilesOf_ != &menu) FindTiles(menu);
   if (menu.CurrentPage < 0 || menu.CurrentPage > 3)
     throw InvariantBroken("CurrentPage is 0 to 3", "it is " + std::to_string(menu.CurrentPage));
   if (menu.ScreenCode < 1 || menu.ScreenCode > 36)
     throw InvariantBroken("ScreenCode is 1 to 36", "it is " + std::to_string(menu.ScreenCode));
-  const double panelTop = menu.Get<rt::Frame>("Frame1").Top();
+  const double panelTop = panel_->Top();
   if (panelTop < 7850 || panelTop > 10050)
     throw InvariantBroken("the music panel's Top stays from 7850 to 10050", "it is " + std::to_string(panelTop));
   coverage_.panelLowest = std::min(coverage_.panelLowest, panelTop);
   coverage_.panelHighest = std::max(coverage_.panelHighest, panelTop);
-  const rt::Timer* scroll = FindTimer(menu, "TimerPage");
-  if (!scroll || !scroll->Enabled()) CheckPagesAtRest(menu);
+  if (!scroll_ || !scroll_->Enabled()) CheckPagesAtRest(menu);
 }
 
 // Between scrolls every page lies in one piece: its frames on the grid shifted
 // alike, its pictures shifted alike from where the design or the last snap put
 // them, the page on screen exactly in place and the others wholly off screen.
 void Invariants::CheckPagesAtRest(const home::Form1& menu) {
+  constexpr int kPerPage = design::kTilesPerPage;
   for (int page = 0; page < 4; ++page) {
-    std::vector<double> frameShifts, designShifts, snapShifts;
-    std::vector<const rt::Control*> controls;
-    for (int tile = page * design::kTilesPerPage + 1; tile <= (page + 1) * design::kTilesPerPage; ++tile) {
-      const rt::Control& frame = *menu.Find(design::TileFrameName(tile));
-      const rt::Control& picture = *menu.Find(design::TilePictureName(tile));
-      frameShifts.push_back(frame.Left() - GridLeft(tile));
-      designShifts.push_back(picture.Left() - (design::Tile(tile).picture.left - kPageWidth * page));
-      snapShifts.push_back(picture.Left() - (GridLeft(tile) + SnappedOffset(tile)));
-      if (frame.Top() != design::TileFrame(tile).top || picture.Top() != design::Tile(tile).picture.top)
-        throw InvariantBroken("page groups keep their shape between scrolls", "a tile of page " +
-                                                                                  std::to_string(page + 1) +
-                                                                                  " moved up or down");
-      controls.push_back(&frame);
-      controls.push_back(&picture);
+    const auto first = tiles_.begin() + page * kPerPage;
+    const double frameShift = first->frame->Left() - first->gridLeft;
+    const double designShift = first->picture->Left() - first->designLeft;
+    const double snapShift = first->picture->Left() - first->snappedLeft;
+    bool framesAlike = true, designAlike = true, snapAlike = true, offScreen = true;
+    for (auto tile = first; tile != first + kPerPage; ++tile) {
+      framesAlike &= std::abs(tile->frame->Left() - tile->gridLeft - frameShift) <= kSlack;
+      designAlike &= std::abs(tile->picture->Left() - tile->designLeft - designShift) <= kSlack;
+      snapAlike &= std::abs(tile->picture->Left() - tile->snappedLeft - snapShift) <= kSlack;
+      offScreen &= OffScreen(*tile->frame) && OffScreen(*tile->picture);
+      if (tile->frame->Top() != tile->frameTop || tile->picture->Top() != tile->pictureTop)
+        throw InvariantBroken("page groups keep their shape between scrolls",
+                              "a tile of page " + std::to_string(page + 1) + " moved up or down");
     }
     const std::string where = "page " + std::to_string(page + 1) + " at rest on page " +
                               std::to_string(menu.CurrentPage + 1) + ": ";
-    const auto frames = CommonShift(frameShifts);
-    auto pictures = CommonShift(designShifts);
-    if (!pictures) pictures = CommonShift(snapShifts);
-    if (!frames || !pictures)
+    if (!framesAlike || !(designAlike || snapAlike)) {
+      std::vector<double> frames, pictures;
+      for (auto tile = first; tile != first + kPerPage; ++tile) {
+        frames.push_back(tile->frame->Left() - tile->gridLeft);
+        pictures.push_back(tile->picture->Left() - tile->designLeft);
+      }
       throw InvariantBroken("page groups keep their shape between scrolls",
-                            where + "frame shifts" + List(frameShifts) + ", picture shifts" + List(designShifts));
+                            where + "frame shifts" + List(frames) + ", picture shifts" + List(pictures));
+    }
+    const double pictureShift = designAlike ? designShift : snapShift;
     if (page == 0) {
-      const rt::Control& marker = *menu.Find("ShapeHC");
-      if (std::abs(marker.Left() - (870 + *frames)) > kSlack)
+      if (std::abs(marker_->Left() - (870 + frameShift)) > kSlack)
         throw InvariantBroken("page groups keep their shape between scrolls", where + "ShapeHC left its page");
-      controls.push_back(&marker);
+      offScreen &= OffScreen(*marker_);
     }
     if (page == menu.CurrentPage) {
-      if (std::abs(*frames) > kSlack || std::abs(*pictures) > kSlack)
-        throw InvariantBroken("the page on screen is in place",
-                              where + "frames off by " + std::to_string(*frames) + ", pictures by " +
-                                  std::to_string(*pictures));
-    } else if (!std::ranges::all_of(controls, [](const rt::Control* control) { return OffScreen(*control); })) {
+      if (std::abs(frameShift) > kSlack || std::abs(pictureShift) > kSlack)
+        throw InvariantBroken("the page on screen is in place", where + "frames off by " + std::to_string(frameShift) +
+                                                                    ", pictures by " + std::to_string(pictureShift));
+    } else if (!offScreen) {
       throw InvariantBroken("pages off screen are wholly off screen", where + "a tile shows");
     }
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -45,9 +46,26 @@ class Invariants : public rt::Observer {
   // The form is the one instance the application holds under its name.
   bool Live(const rt::Form& form) const { return app_.Instance(form.Name()) == &form; }
 
+  // The home menu's tiles with where the design and the page scroll put them.
+  struct TilePlaces {
+    const rt::Control* frame;
+    const rt::Control* picture;
+    double gridLeft;         // the frame on screen
+    double designLeft;       // the picture by the design, brought onto the screen
+    double snappedLeft;      // the picture where the page scroll snaps it
+    double frameTop;
+    double pictureTop;
+  };
+  void FindTiles(const home::Form1& menu);
+
   const rt::Application& app_;
   Coverage& coverage_;
   long checks_ = 0;
+  const home::Form1* tilesOf_ = nullptr;
+  std::array<TilePlaces, 48> tiles_{};
+  const rt::Control* marker_ = nullptr;
+  const rt::Control* panel_ = nullptr;
+  const rt::Timer* scroll_ = nullptr;
 };
 
 }  // namespace quil::test
