@@ -3,8 +3,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
+#include <vector>
 
 #include "audio/MusicError.h"
 
@@ -38,17 +41,47 @@ bool Readable(const std::string& path) {
   return true;
 }
 
+bool PulseServerRunning() {
+  if (SDL_getenv("PULSE_SERVER")) return true;
+  std::vector<std::string> sockets{"/run/pulse/native"};
+  if (const char* runtime = SDL_getenv("XDG_RUNTIME_DIR")) sockets.push_back(std::string(runtime) + "/pulse/native");
+  std::error_code error;
+  return std::ranges::any_of(sockets, [&](const std::string& socket) { return std::filesystem::exists(socket, error); });
+}
+
+// Looking for a sound server that is not running, PulseAudio's client makes
+// folders in the home and temporary folders; a program that writes no files
+// leaves that driver out then, unless the user chose the driver.
+void LeaveOutAbsentSoundServer() {
+  const char* chosen = SDL_GetHint(SDL_HINT_AUDIODRIVER);
+  if ((chosen && *chosen) || PulseServerRunning()) return;
+  std::string drivers;
+  for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
+    const std::string_view driver = SDL_GetAudioDriver(i);
+    // The file and dummy outputs are for tests, chosen by name only.
+    if (driver == "pulseaudio" || driver == "disk" || driver == "dummy") continue;
+    if (!drivers.empty()) drivers += ',';
+    drivers += driver;
+  }
+  SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.c_str());
+}
+
 }  // namespace
 
 void SdlMixerMultimedia::ChunkFree::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 void SdlMixerMultimedia::MusicFree::operator()(_Mix_Music* music) const { Mix_FreeMusic(music); }
 
 SdlMixerMultimedia::SdlMixerMultimedia() {
+  LeaveOutAbsentSoundServer();
   subsystemStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-  if (!subsystemStarted_) return;
-  Mix_Init(MIX_INIT_MP3);
-  mixerOpen_ = Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0;
-  if (mixerOpen_) Mix_AllocateChannels(1);
+  if (subsystemStarted_) {
+    Mix_Init(MIX_INIT_MP3);
+    mixerOpen_ = Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0;
+  }
+  if (mixerOpen_)
+    Mix_AllocateChannels(1);
+  else
+    std::fprintf(stderr, "Quil OS: no sound output (%s); going on without sound\n", SDL_GetError());
 }
 
 SdlMixerMultimedia::~SdlMixerMultimedia() {
