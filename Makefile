@@ -1,10 +1,14 @@
 # The two commands of the README: `make run` and `make test`. Each installs
 # what is missing, configures and builds; then runs the program or every test.
+# `make install` installs the program under PREFIX; `make package` builds its
+# Debian package and `make package-check` checks it.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+PACKAGE_BUILD ?= build-package
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitize soak clean
+.PHONY: all deps build run test test-sanitize soak install package package-check clean
 
 all: build
 
@@ -36,5 +40,15 @@ test-sanitize: deps
 soak: build
 	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
 
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: deps
+	@scripts/install-deps --package
+	@scripts/package $(PACKAGE_BUILD)
+
+package-check: package
+	@scripts/package-check $(PACKAGE_BUILD)/quil-os_*.deb
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(PACKAGE_BUILD)

@@ -17,16 +17,18 @@ rt::PictureRef Picture(std::string_view name) {
   const auto* entry = std::lower_bound(first, last, name, [](const auto& e, std::string_view n) { return e.name < n; });
   if (entry == last || entry->name != name) return nullptr;
 
+  // A picture stays decoded while a screen holds it and goes with its last
+  // holder, so an unloaded channel screen takes its screenshot's pixels along.
   static std::mutex guard;
-  static std::vector<rt::PictureRef> made(kEmbeddedPictureCount);
+  static std::vector<std::weak_ptr<const rt::Picture>> made(kEmbeddedPictureCount);
   std::lock_guard lock(guard);
-  auto& picture = made[static_cast<std::size_t>(entry - first)];
-  if (!picture) {
-    const auto& e = *entry;
-    picture = std::make_shared<const rt::Picture>(
-        e.width, e.height, [&e] { return DecodePng(e.begin, static_cast<std::size_t>(e.end - e.begin)); },
-        rt::Picture::HotSpot{e.hotX, e.hotY});
-  }
+  auto& slot = made[static_cast<std::size_t>(entry - first)];
+  if (rt::PictureRef held = slot.lock()) return held;
+  const auto& e = *entry;
+  rt::PictureRef picture = std::make_shared<const rt::Picture>(
+      e.width, e.height, [&e] { return DecodePng(e.begin, static_cast<std::size_t>(e.end - e.begin)); },
+      rt::Picture::HotSpot{e.hotX, e.hotY});
+  slot = picture;
   return picture;
 }
 

@@ -7,7 +7,8 @@
 namespace quil::assets {
 
 // The picture compiled into the program under this name; nullptr for a name it does not have.
-// Each name gives the same shared picture every time; its pixels are decoded on first use.
+// While anyone holds the picture of a name, the name gives that same picture;
+// its pixels are decoded on first use and freed with its last holder.
 rt::PictureRef Picture(std::string_view name);
 
 }  // namespace quil::assets

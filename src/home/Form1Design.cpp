@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "assets/Pictures.h"
+#include "audio/Effects.h"
 #include "shell/runtime/Form.h"
 #include "shell/runtime/Frame.h"
 #include "shell/runtime/Image.h"
@@ -70,6 +71,67 @@ const std::array<TileRow, kTileCount> kTiles = {{
     {46, 0x00C0C0C0, {43320, 4800, 2055, 1455}, false, nullptr},
     {47, 0x00C0C0C0, {45840, 4800, 2055, 1455}, true, nullptr},
     {48, 0x00C0C0C0, {48360, 4800, 2055, 1455}, true, nullptr},
+}};
+
+namespace {
+
+using rt::MessageBoxStyle::Information;
+using rt::MessageBoxStyle::Stop;
+namespace effects = audio::effects;
+
+}  // namespace
+
+// Tile clicks. A game row names the channel screen its code opens; the codes
+// follow neither tile nor page order.
+const std::array<TileClickRow, kTileCount> kTileClicks = {{
+    { 1, MessageClick{"HA HA HA yea, like you can really play Crimson Edge. NOOB!", Stop, "Crimson Edge - Northgate"}},
+    { 2, MessageClick{"LOL, there are no Tuvos here. Go play a real Quil to get them!", Information, "Tuvo Channel"}},
+    { 3, GameClick{4}},   // FormSkyhop64
+    { 4, MessageClick{"ALL GAMES FREE! WOOT! NO NEED TO SHOP!", Information, "Quil Shop Channel"}},
+    { 5, GameClick{1}},   // Form222
+    { 6, BroadcastClick{effects::kForecast, "lol, weather"}},
+    { 7, BroadcastClick{effects::kNews, "lol, news"}},
+    { 8, GameClick{5}},   // FormAlleyFury3
+    { 9, GameClick{2}},   // FormSkyhop
+    {10, NoClick{}},
+    {11, GameClick{3, HoverFlag::Untouched}},  // FormSkyhopWorld
+    {12, GameClick{6, HoverFlag::Untouched}},  // FormBlitz
+    {13, GameClick{7}},   // FormSkyhop3
+    {14, GameClick{8}},   // FormBlitz2
+    {15, GameClick{9}},   // FormFeralClash
+    {16, GameClick{10}},  // FormRuneblade3
+    {17, GameClick{11}},  // FormFrogFist
+    {18, GameClick{12}},  // FormFiddleFox
+    {19, GameClick{13}},  // FormBlitz3
+    {20, GameClick{14}},  // FormTimeRift
+    {21, GameClick{16}},  // FormInkRealm
+    {22, GameClick{15}},  // FormStarGunners
+    {23, GameClick{17}},  // FormNightDancer
+    {24, GameClick{18}},  // FormWerecrest
+    {25, GameClick{19}},  // FormBlitzPinball
+    {26, GameClick{20}},  // FormWhirlwind
+    {27, GameClick{21}},  // FormHoverRush
+    {28, GameClick{24}},  // FormRingKings
+    {29, GameClick{22}},  // FormStarSwarm
+    {30, GameClick{23}},  // FormApexRider
+    {31, GameClick{25}},  // FormPuffball
+    {32, GameClick{26}},  // FormShellSquad
+    {33, GameClick{27}},  // FormZorbZip2
+    {34, GameClick{28}},  // FormSkyhopRPG
+    {35, GameClick{29}},  // FormZorbZip
+    {36, GameClick{30}},  // FormApeIsland
+    {37, GameClick{31}},  // FormDinoDrop
+    {38, GameClick{32}},  // FormVoidHunter2
+    {39, NoClick{}},
+    {40, NoClick{}},
+    {41, GameClick{33}},  // FormSkyhopRacer64
+    {42, GameClick{34}},  // FormJetGrid
+    {43, GameClick{35}},  // FormVoltBoy
+    {44, NoClick{}},
+    {45, GameClick{36}},  // FormVoidHunter
+    {46, NoClick{}},
+    {47, NoClick{}},
+    {48, NoClick{}},
 }};
 
 namespace {
@@ -260,12 +322,15 @@ const std::array<TimerRow, 14> kTimers = {{
 
 const TileRow& Tile(int number) { return kTiles.at(static_cast<std::size_t>(number - 1)); }
 
+const TileClick& ClickOf(int tile) { return kTileClicks.at(static_cast<std::size_t>(tile - 1)).click; }
+
 int TilePage(int number) { return (number - 1) / kTilesPerPage; }
+
+double TileColumnLeft(int number) { return 1080.0 + 2520 * ((number - 1) % 4); }
 
 rt::Rect TileFrame(int number) {
   const int row = ((number - 1) % kTilesPerPage) / 4;
-  const int column = (number - 1) % 4;
-  return Rect{1080.0 + 2520 * column + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
+  return Rect{TileColumnLeft(number) + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
 }
 
 std::string_view TileFrameName(int number) { return kFrameNames.at(static_cast<std::size_t>(number - 1)); }

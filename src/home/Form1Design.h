@@ -3,8 +3,10 @@
 #include <array>
 #include <span>
 #include <string_view>
+#include <variant>
 
 #include "shell/runtime/Colour.h"
+#include "shell/runtime/MessageBox.h"
 #include "shell/runtime/Twips.h"
 
 namespace quil::rt {
@@ -38,9 +40,43 @@ extern const std::array<TileRow, kTileCount> kTiles;
 const TileRow& Tile(int number);
 // Frame of tile N by the grid rule: four columns, three rows, each page 13200 twips further right.
 rt::Rect TileFrame(int number);
+// Left of tile N's frame while its page is on screen.
+double TileColumnLeft(int number);
 int TilePage(int number);  // 0 to 3
 std::string_view TileFrameName(int number);
 std::string_view TilePictureName(int number);
+
+// What a click on a tile's picture does. An empty slot does nothing: its
+// picture has no click handler.
+struct NoClick {};
+// A joke message box, and nothing else.
+struct MessageClick {
+  const char* prompt;
+  rt::MessageBoxStyle style;
+  const char* title;
+};
+// The forecast and news channels: their sound, a box whose prompt is its
+// title, then the music stops a while after the box is closed.
+struct BroadcastClick {
+  std::string_view sound;
+  const char* message;
+};
+// A game: its sound, the music off, and the zoom that opens its channel screen.
+enum class HoverFlag { HoldBack, Untouched };
+struct GameClick {
+  int screenCode;  // the channel screen the zoom opens
+  HoverFlag hover = HoverFlag::HoldBack;
+};
+using TileClick = std::variant<NoClick, MessageClick, BroadcastClick, GameClick>;
+
+struct TileClickRow {
+  int number;
+  TileClick click;
+};
+
+extern const std::array<TileClickRow, kTileCount> kTileClicks;
+
+const TileClick& ClickOf(int tile);
 
 struct TimerRow {
   const char* name;

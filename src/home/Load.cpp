@@ -6,7 +6,6 @@
 #include "home/Form1Design.h"
 #include "shell/runtime/Image.h"
 #include "shell/runtime/Label.h"
-#include "shell/runtime/PictureBox.h"
 #include "shell/runtime/Shape.h"
 #include "shell/runtime/Str.h"
 
@@ -35,12 +34,7 @@ void Form1::Form_Load() {
   CurrentPage = 0;
   ScreenCode = 1;
   Music().SetTrackNumber(1);
-  auto& zoomBox = Get<rt::PictureBox>("Picture1");
-  zoomBox.SetHeight(255);
-  zoomBox.SetWidth(255);
-  zoomBox.SetLeft(5880);
-  zoomBox.SetTop(4440);
-  zoomBox.SetVisible(false);
+  PutZoomBoxAway();
   BuildDateText();
   SetBackColor(design::kIntroBackground);
   SetMouseIcon(Get<rt::Image>("ImageTrans").MouseIcon());

@@ -23,6 +23,15 @@ TEST(Pictures, OneNameGivesOneSharedPicture) {
   EXPECT_NE(Picture("ImageAR"), Picture("ImageAL"));
 }
 
+TEST(Pictures, APictureGoesWithItsLastHolder) {
+  rt::PictureRef held = Picture("FormBlitzScreenshot");
+  std::weak_ptr<const rt::Picture> watched = held;
+  EXPECT_EQ(Picture("FormBlitzScreenshot"), held);
+  held.reset();
+  EXPECT_TRUE(watched.expired()) << "an unloaded screen's screenshot stays decoded";
+  EXPECT_NE(Picture("FormBlitzScreenshot"), nullptr);
+}
+
 TEST(Pictures, UnknownNamesGiveNothing) {
   for (const char* name : {"", "Shape10Image", "Shape48Image", "shape1image", "Shape1Image ", "Image4", "Zzz"})
     EXPECT_EQ(Picture(name), nullptr) << '"' << name << '"';

@@ -110,6 +110,8 @@ window_shown() {
   xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
+window_gone() { ! window_shown "$1"; }
+
 # --- the program ------------------------------------------------------------
 
 # app_folder FOLDER...: a copy of the program in a folder of its own with only
@@ -284,6 +286,17 @@ sound_onsets() {
       }'
 }
 
+# sound_end FROM TO: the end of the last sound between FROM and TO; FROM when
+# there is none.
+sound_end() {
+  local from=$1 to=$2
+  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -t dat - trim "$(seconds "$from")" "$(seconds $((to - from)))" |
+    awk -v from="$from" -v level="$E2E_SOUND_LEVEL" '
+      /^;/ { next }
+      $2 > level || $2 < -level || $3 > level || $3 < -level { last = $1 * 1000 }
+      END { printf "%d\n", from + last }'
+}
+
 # sound_rms FROM TO: the RMS level between FROM and TO, 0 to 1.
 sound_rms() {
   sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -n trim "$(seconds "$1")" "$(seconds $(($2 - $1)))" stat 2>&1 |
@@ -295,6 +308,47 @@ expect_silence() {
   local onsets
   onsets=$(sound_onsets "$1" "$2")
   [[ -z "$onsets" ]] || fail "$3: sound at ${onsets//$'\n'/ } ms, expected silence from $1 to $2 ms"
+}
+
+# Loudness envelopes: the RMS level of each 10 ms of a sound, one per line, for
+# telling which piece of music is heard.
+E2E_ENVELOPE_WINDOW=441
+
+# envelope FROM LENGTH SOX_INPUT...: the envelope of LENGTH milliseconds from
+# FROM of a sox input (its options and file), mixed to mono.
+envelope() {
+  local from=$1 length=$2
+  shift 2
+  sox "$@" -t dat -r 44100 -c 1 - trim "$(seconds "$from")" "$(seconds "$length")" |
+    awk -v window="$E2E_ENVELOPE_WINDOW" '/^;/ { next }
+      { sum += $2 * $2; if (++n == window) { printf "%.6f\n", sqrt(sum / n); sum = 0; n = 0 } }'
+}
+
+# captured_envelope FROM TO: the envelope of the captured sound between FROM and TO.
+captured_envelope() {
+  envelope "$1" $(($2 - $1)) "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw"
+}
+
+# best_match REFERENCE CAPTURED MAX_LAG: how closely the CAPTURED envelope file
+# follows the REFERENCE one when it starts up to MAX_LAG windows later; prints
+# the best correlation (-1 to 1) and its lag in milliseconds.
+best_match() {
+  awk -v maxlag="$3" 'NR == FNR { ref[n++] = $1; next } { cap[m++] = $1 }
+    END {
+      best = -2
+      for (lag = 0; lag <= maxlag && lag + n <= m; lag++) {
+        sr = sc = srr = scc = src = 0
+        for (i = 0; i < n; i++) {
+          r = ref[i]; c = cap[i + lag]
+          sr += r; sc += c; srr += r * r; scc += c * c; src += r * c
+        }
+        v = (srr - sr * sr / n) * (scc - sc * sc / n)
+        if (v <= 0) continue
+        corr = (src - sr * sc / n) / sqrt(v)
+        if (corr > best) { best = corr; bestlag = lag }
+      }
+      printf "%.3f %d\n", best, bestlag * 10
+    }' "$1" "$2"
 }
 
 # --- input ------------------------------------------------------------------
@@ -325,3 +379,34 @@ wait_for_warning() {
 menu_on_screen() {
   shoot probe && [[ $(pixels probe 20,20) == 241,241,241 ]]
 }
+
+# The first tile's frame of each page, seen between the frame's edge and its
+# picture, shows the page: its fill is page 1 white, page 2 peach, page 3
+# near-black, page 4 off-white.
+E2E_PAGE_POINT=76,112
+# shellcheck disable=SC2054  # each element is one R,G,B colour
+E2E_PAGE_FILLS=(255,255,255 254,218,170 3,2,3 252,252,252)
+
+# page_on_screen N: page N's tiles are at rest on the screen.
+page_on_screen() {
+  shoot probe && [[ $(pixels probe $E2E_PAGE_POINT) == "${E2E_PAGE_FILLS[$1 - 1]}" ]]
+}
+
+# The right arrow, at a point inside it at both ends of its swing.
+# shellcheck disable=SC2034  # read by the scenarios
+E2E_RIGHT_ARROW=(765 248)
+
+# The open music panel's two symbols, in their grey.
+E2E_PANEL_SYMBOLS=(25x25+224+539 25x25+256+539)
+E2E_SYMBOL_GREY=103,103,103
+
+# panel_symbols SHOT: how many pixels of the open panel's symbols show their ink.
+panel_symbols() {
+  local region count=0
+  for region in "${E2E_PANEL_SYMBOLS[@]}"; do
+    count=$((count + $(colour_count "$1" "$region" $E2E_SYMBOL_GREY)))
+  done
+  echo "$count"
+}
+music_panel_open() { shoot probe && (($(panel_symbols probe) > 40)); }
+music_panel_gone() { shoot probe && (($(panel_symbols probe) == 0)); }

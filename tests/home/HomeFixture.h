@@ -1,9 +1,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 
 #include "home/Form1.h"
@@ -18,19 +20,27 @@
 
 namespace quil::test {
 
-// The home menu on a virtual clock, in an application folder whose Music
-// folder holds the five playlist tracks.
+// The home menu on a virtual clock, in a fresh application folder of its own
+// whose Music folder holds the five playlist tracks.
 class HomeFixture : public ::testing::Test {
  protected:
-  HomeFixture() {
-    folder = std::filesystem::temp_directory_path() /
-             ("quil-home-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  HomeFixture() : folder(NewScratchFolder()) {
     std::filesystem::create_directories(folder / "Music");
     for (const char* track : {"Menu.mp3", "1.mp3", "2.mp3", "3.mp3", "4.mp3"}) std::ofstream(folder / "Music" / track);
     platform.SetAppPath(folder.string());
     shell::RegisterForms(app, media);
   }
-  ~HomeFixture() override { std::filesystem::remove_all(folder); }
+  ~HomeFixture() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+
+  // Unique, so that test runs side by side never share or delete each other's folder.
+  static std::filesystem::path NewScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quil-home-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch folder");
+    return pattern;
+  }
 
   home::Form1& Start() {
     app.Start("Form1");

@@ -28,6 +28,7 @@ void FakePlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
 void FakePlatform::OpenMessageBox(const rt::MessageBoxRequest& request) {
   messageBoxes_.push_back(request);
   messageBoxShowing_ = true;
+  if (boxWatcher_) boxWatcher_();
   if (answerDelay_ != rt::kForever)
     Schedule(now_ + answerDelay_, rt::InputEvent{.type = rt::InputEvent::Type::MessageBoxDismissed});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -37,6 +38,8 @@ class FakePlatform : public rt::Platform {
   // Message boxes stay open until the script answers them.
   void LeaveMessageBoxesOpen() { answerDelay_ = rt::kForever; }
   bool InputScheduled() const { return !script_.empty(); }
+  // Runs as each message box opens, to see what came before it.
+  void OnMessageBoxOpen(std::function<void()> watcher) { boxWatcher_ = std::move(watcher); }
 
   // Records.
   const std::vector<rt::MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
@@ -50,6 +53,7 @@ class FakePlatform : public rt::Platform {
   rt::Micros now_ = 0;
   std::multimap<rt::Micros, rt::InputEvent> script_;
   rt::Micros answerDelay_ = 0;
+  std::function<void()> boxWatcher_;
   std::vector<rt::MessageBoxRequest> messageBoxes_;
   bool messageBoxShowing_ = false;
   int presents_ = 0;

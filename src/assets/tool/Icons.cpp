@@ -30,18 +30,17 @@ constexpr IconSource kIcons[] = {
     {"AppIcon16", "app-icon.svg", 16, 16, false, 0, 0},
 };
 
-Surface Render(const IconSource& icon, const std::filesystem::path& svgDir) {
+Surface Render(const std::filesystem::path& file, int width, int height) {
   GError* error = nullptr;
-  auto file = svgDir / icon.file;
   RsvgHandle* handle = rsvg_handle_new_from_file(file.c_str(), &error);
   if (!handle) {
     std::string why = error ? error->message : "unknown error";
     g_clear_error(&error);
     throw std::runtime_error("cannot read " + file.string() + ": " + why);
   }
-  Surface s = NewSurface(icon.width, icon.height);
+  Surface s = NewSurface(width, height);
   Context c = Draw(s);
-  RsvgRectangle viewport{0, 0, static_cast<double>(icon.width), static_cast<double>(icon.height)};
+  RsvgRectangle viewport{0, 0, static_cast<double>(width), static_cast<double>(height)};
   bool ok = rsvg_handle_render_document(handle, c.get(), &viewport, &error);
   g_object_unref(handle);
   if (!ok) {
@@ -49,6 +48,11 @@ Surface Render(const IconSource& icon, const std::filesystem::path& svgDir) {
     g_clear_error(&error);
     throw std::runtime_error("cannot render " + file.string() + ": " + why);
   }
+  return s;
+}
+
+Surface Render(const IconSource& icon, const std::filesystem::path& svgDir) {
+  Surface s = Render(svgDir / icon.file, icon.width, icon.height);
   // librsvg refuses a mirroring transform, so the mirror is made afterwards.
   return icon.mirrored ? Mirrored(s) : std::move(s);
 }
@@ -58,6 +62,13 @@ Surface Render(const IconSource& icon, const std::filesystem::path& svgDir) {
 void AddIcons(PictureSet& set, const std::filesystem::path& svgDir) {
   for (const auto& icon : kIcons) set.push_back({icon.name, Render(icon, svgDir), icon.hotX, icon.hotY});
   set.push_back({"PointerBlank", NewSurface(32, 32)});
+}
+
+void WriteIcon(const std::filesystem::path& svg, int size, const std::filesystem::path& png) {
+  if (size < 1 || size > 1024) throw std::runtime_error("an icon size must lie between 1 and 1024 pixels");
+  Surface s = Render(svg, size, size);
+  if (cairo_surface_write_to_png(s.get(), png.c_str()) != CAIRO_STATUS_SUCCESS)
+    throw std::runtime_error("cannot write " + png.string());
 }
 
 }  // namespace quil::assetgen

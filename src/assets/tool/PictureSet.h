@@ -26,6 +26,8 @@ void AddScreenshots(PictureSet& set);
 // Writes <name>.png per picture, plus the assembly file that embeds them and
 // the table that names them, for the run-time picture library.
 void WritePictures(const PictureSet& set, const std::filesystem::path& pngDir, const std::filesystem::path& genDir);
+// Draws one SVG picture as a square PNG of `size` pixels (the desktop's application icons).
+void WriteIcon(const std::filesystem::path& svg, int size, const std::filesystem::path& png);
 void WriteContactSheet(const PictureSet& set, const std::filesystem::path& file);
 
 }  // namespace quil::assetgen

@@ -3,6 +3,7 @@
 //   quil_assetgen pictures SVG_DIR PNG_DIR GENERATED_DIR CONTACT_SHEET
 //   quil_assetgen effect NAME OUT.wav
 //   quil_assetgen music NAME OUT.mp3
+//   quil_assetgen icon SVG SIZE OUT.png
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -16,7 +17,8 @@ int Usage() {
   std::fputs(
       "usage: quil_assetgen pictures SVG_DIR PNG_DIR GENERATED_DIR CONTACT_SHEET\n"
       "       quil_assetgen effect NAME OUT.wav\n"
-      "       quil_assetgen music NAME OUT.mp3\n",
+      "       quil_assetgen music NAME OUT.mp3\n"
+      "       quil_assetgen icon SVG SIZE OUT.png\n",
       stderr);
   return 2;
 }
@@ -44,6 +46,10 @@ int main(int argc, char** argv) {
     }
     if (command == "music" && argc == 4) {
       WriteTrack(argv[2], argv[3]);
+      return 0;
+    }
+    if (command == "icon" && argc == 5) {
+      WriteIcon(argv[2], std::stoi(argv[3]), argv[4]);
       return 0;
     }
     return Usage();

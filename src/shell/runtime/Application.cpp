@@ -75,11 +75,17 @@ std::vector<std::string> Application::FormNames() const {
   return names;
 }
 
-void Application::Show(Form& form) {
-  form.Load();
-  std::erase(shown_, &form);
-  shown_.insert(shown_.begin(), &form);
-  form.Invalidate();
+Form& Application::Show(Form& form) {
+  // A form unloaded earlier in the running handler is only waiting to be
+  // destroyed: showing it means showing its name again, created afresh.
+  const bool unloaded = std::any_of(discarded_.begin(), discarded_.end(),
+                                    [&](const auto& discarded) { return discarded.get() == &form; });
+  Form& shown = unloaded ? FormNamed(form.Name()) : form;
+  shown.Load();
+  std::erase(shown_, &shown);
+  shown_.insert(shown_.begin(), &shown);
+  shown.Invalidate();
+  return shown;
 }
 
 void Application::Unload(Form& form) {

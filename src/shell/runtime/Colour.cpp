@@ -10,7 +10,8 @@ constexpr Rgb FromBgr(std::uint32_t bgr) {
              static_cast<std::uint8_t>((bgr >> 16) & 0xFF)};
 }
 
-// The classic desktop's system colours, by index, as 0x00BBGGRR.
+// The desktop's system colours, by index, as 0x00BBGGRR: the classic
+// defaults, but for menu text, which Quil OS shows only as the white zoom box.
 constexpr std::array<std::uint32_t, 25> kSystemPalette = {
     0x00C8D0D4,  // 0 scroll bar
     0x00A56E3A,  // 1 desktop
@@ -19,7 +20,7 @@ constexpr std::array<std::uint32_t, 25> kSystemPalette = {
     0x00C8D0D4,  // 4 menu
     0x00FFFFFF,  // 5 window
     0x00000000,  // 6 window frame
-    0x00000000,  // 7 menu text
+    0x00FFFFFF,  // 7 menu text
     0x00000000,  // 8 window text
     0x00FFFFFF,  // 9 caption text
     0x00C8D0D4,  // 10 active border

@@ -67,9 +67,11 @@ class Form {
   // The pointer picture shown over the whole form.
   const PictureRef& MouseIcon() const { return mouseIcon_; }
   void SetMouseIcon(PictureRef icon);
-  // The window icon.
-  const PictureRef& Icon() const { return icon_; }
-  void SetIcon(PictureRef icon) { icon_ = std::move(icon); }
+  // The window icon: one picture, or the same picture drawn at several sizes
+  // (the largest first) for the desktop to pick from.
+  const std::vector<PictureRef>& Icon() const { return icon_; }
+  void SetIcon(std::vector<PictureRef> sizes) { icon_ = std::move(sizes); }
+  void SetIcon(PictureRef icon) { SetIcon(std::vector<PictureRef>{std::move(icon)}); }
 
   void OnLoad(Handler handler) { load_ = std::move(handler); }
   void OnClick(Handler handler) { click_ = std::move(handler); }
@@ -81,7 +83,8 @@ class Form {
   void MouseMove() const;
   void KeyUp(int keyCode, int shift) const;
 
-  void Show();
+  // Show returns the form shown: a new instance of this one's design if this one was unloaded.
+  Form& Show();
   void Unload();
 
   // The control that takes the pointer at (x, y) in twips; nullptr for the form itself.
@@ -114,7 +117,7 @@ class Form {
   double width_ = 12000;
   double height_ = 9000;
   PictureRef mouseIcon_;
-  PictureRef icon_;
+  std::vector<PictureRef> icon_;
 
   Handler load_;
   Handler click_;

@@ -11,13 +11,21 @@ bool AnswersBox(SDL_Keycode key) {
 
 }  // namespace
 
-MessageBoxWindow::MessageBoxWindow(paint::TextPainter& text, const rt::MessageBoxRequest& message, SDL_Window* owner)
-    : painter_(text, message),
-      canvas_(painter_.Width(), painter_.Height()),
-      window_(message.title, SDL_WINDOWPOS_CENTERED_DISPLAY(0), SDL_WINDOWPOS_CENTERED_DISPLAY(0), painter_.Width(),
-              painter_.Height(), SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP) {
-  if (owner) SDL_SetWindowModalFor(window_.Get(), owner);
-  SDL_ShowWindow(window_.Get());
+MessageBoxWindow::MessageBoxWindow(paint::TextPainter& text)
+    : text_(text), window_("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP) {}
+
+void MessageBoxWindow::Open(const rt::MessageBoxRequest& message, SDL_Window* owner) {
+  painter_.emplace(text_, message);
+  canvas_.emplace(painter_->Width(), painter_->Height());
+  pressed_ = false;
+  armedKey_ = SDL_SCANCODE_UNKNOWN;
+  SDL_Window* window = window_.Get();
+  SDL_SetWindowTitle(window, message.title.c_str());
+  SDL_SetWindowSize(window, painter_->Width(), painter_->Height());
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(0), SDL_WINDOWPOS_CENTERED_DISPLAY(0));
+  if (owner) SDL_SetWindowModalFor(window, owner);
+  SDL_ShowWindow(window);
+  open_ = true;
   Redraw();
   Raise();
 }
@@ -28,13 +36,16 @@ void MessageBoxWindow::Raise() {
   SDL_SetWindowInputFocus(window_.Get());
 }
 
-void MessageBoxWindow::Hide() { SDL_HideWindow(window_.Get()); }
+void MessageBoxWindow::Hide() {
+  SDL_HideWindow(window_.Get());
+  open_ = false;
+}
 
 bool MessageBoxWindow::Handle(const SDL_Event& event) {
   switch (event.type) {
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) return true;
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) window_.Show(canvas_);
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) window_.Show(*canvas_);
       return false;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -51,7 +62,7 @@ bool MessageBoxWindow::Handle(const SDL_Event& event) {
 // button is let go over it.
 bool MessageBoxWindow::HandleButton(const SDL_MouseButtonEvent& button) {
   if (button.button != SDL_BUTTON_LEFT) return false;
-  const bool overOk = painter_.OkButton().Contains(button.x, button.y);
+  const bool overOk = painter_->OkButton().Contains(button.x, button.y);
   const bool wasPressed = pressed_;
   pressed_ = button.type == SDL_MOUSEBUTTONDOWN && overOk;
   if (pressed_ != wasPressed) Redraw();
@@ -70,8 +81,8 @@ bool MessageBoxWindow::HandleKey(const SDL_KeyboardEvent& key) {
 }
 
 void MessageBoxWindow::Redraw() {
-  painter_.Paint(canvas_.Context(), pressed_);
-  window_.Show(canvas_);
+  painter_->Paint(canvas_->Context(), pressed_);
+  window_.Show(*canvas_);
 }
 
 }  // namespace quil::sdl

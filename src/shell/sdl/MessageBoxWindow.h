@@ -2,6 +2,8 @@
 
 #include <SDL_events.h>
 
+#include <optional>
+
 #include "shell/runtime/MessageBox.h"
 #include "shell/sdl/Canvas.h"
 #include "shell/sdl/MessageBoxPainter.h"
@@ -12,14 +14,23 @@ namespace quil::sdl {
 
 // The modal message box: a small window of its own, centred on the screen,
 // answered by its OK button, Enter, Space, Escape or closing it.
+//
+// One window serves every box of the run and is never destroyed while the
+// program runs: SDL sends its wake-up event to the newest window, possibly
+// just before the event that answers a box, and an X request that reaches a
+// window already destroyed is a fatal X error.
 class MessageBoxWindow {
  public:
-  // `owner` may be null: the box also works before the main window exists.
-  MessageBoxWindow(paint::TextPainter& text, const rt::MessageBoxRequest& message, SDL_Window* owner);
+  explicit MessageBoxWindow(paint::TextPainter& text);
+
+  // Lays the window out for `message`, centres it and shows it on top of
+  // `owner`, which may be null: the box also works before the main window exists.
+  void Open(const rt::MessageBoxRequest& message, SDL_Window* owner);
+  void Hide();
+  bool IsOpen() const { return open_; }
 
   Uint32 Id() const { return window_.Id(); }
   void Raise();
-  void Hide();
   // Takes an event of this window, or a key event of any (the box has the
   // keyboard while it is open). True once the box has been answered.
   bool Handle(const SDL_Event& event);
@@ -29,9 +40,11 @@ class MessageBoxWindow {
   bool HandleKey(const SDL_KeyboardEvent& key);
   void Redraw();
 
-  paint::MessageBoxPainter painter_;
-  paint::Canvas canvas_;
+  paint::TextPainter& text_;
   SdlWindow window_;
+  std::optional<paint::MessageBoxPainter> painter_;
+  std::optional<paint::Canvas> canvas_;
+  bool open_ = false;
   bool pressed_ = false;
   SDL_Scancode armedKey_ = SDL_SCANCODE_UNKNOWN;
 };

@@ -11,9 +11,9 @@
 #include "shell/runtime/Twips.h"
 #include "shell/sdl/KeyMap.h"
 #include "shell/sdl/MessageBoxWindow.h"
-#include "shell/sdl/PictureSurface.h"
 #include "shell/sdl/ScreenSize.h"
 #include "shell/sdl/SdlWindow.h"
+#include "shell/sdl/WindowIcon.h"
 
 namespace quil::sdl {
 namespace {
@@ -81,7 +81,7 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
       if (event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
       if (event.type == SDL_MOUSEBUTTONUP) return Pointer(Type::PointerUp, event.button.x, event.button.y);
       // A click on the window behind a modal box calls the box to the front.
-      if (box_) box_->Raise();
+      if (BoxOpen()) box_->Raise();
       return Pointer(Type::PointerDown, event.button.x, event.button.y);
     default:
       return std::nullopt;
@@ -110,7 +110,7 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
 std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
   const bool down = event.type == SDL_KEYDOWN;
   const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldByBox_.size();
-  if (box_) {
+  if (BoxOpen()) {
     keysHeldByBox_.set(scancode, down);
     SDL_Event whole;
     whole.key = event;
@@ -129,13 +129,15 @@ std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
 }
 
 std::optional<rt::InputEvent> SdlPlatform::ToBox(const SDL_Event& event) {
+  if (!BoxOpen()) return std::nullopt;
   if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_ENTER) pointer_.OverForm(false);
-  if (box_ && box_->Handle(event)) return Input(rt::InputEvent::Type::MessageBoxDismissed);
+  if (box_->Handle(event)) return Input(rt::InputEvent::Type::MessageBoxDismissed);
   return std::nullopt;
 }
 
 bool SdlPlatform::IsMain(unsigned windowId) const { return window_ && window_->Id() == windowId; }
 bool SdlPlatform::IsBox(unsigned windowId) const { return box_ && box_->Id() == windowId; }
+bool SdlPlatform::BoxOpen() const { return box_ && box_->IsOpen(); }
 
 void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
   painter_.Paint(frame_.Context(), front, tooltip, paint::kScreenWidth, paint::kScreenHeight);
@@ -143,8 +145,7 @@ void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
     window_ = std::make_unique<SdlWindow>("Quil OS", 0, 0, paint::kScreenWidth, paint::kScreenHeight, 0);
   if (front.Icon() != icon_) {
     icon_ = front.Icon();
-    if (icon_)
-      if (SurfacePtr surface = StraightAlphaSurface(*icon_)) SDL_SetWindowIcon(window_->Get(), surface.get());
+    SetWindowIcon(window_->Get(), icon_);
   }
   window_->Show(frame_);
 }
@@ -152,13 +153,12 @@ void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
 void SdlPlatform::SetPointer(const rt::PictureRef& picture) { pointer_.Set(picture); }
 
 void SdlPlatform::OpenMessageBox(const rt::MessageBoxRequest& message) {
-  answeredBox_.reset();
-  box_ = std::make_unique<MessageBoxWindow>(boxText_, message, window_ ? window_->Get() : nullptr);
+  if (!box_) box_ = std::make_unique<MessageBoxWindow>(boxText_);
+  box_->Open(message, window_ ? window_->Get() : nullptr);
 }
 
 void SdlPlatform::CloseMessageBox() {
   if (box_) box_->Hide();
-  answeredBox_ = std::move(box_);
   pointer_.OverForm(true);
   // The box took the keyboard; without a window manager nobody would give it back.
   if (window_) {

@@ -3,6 +3,7 @@
 #include <bitset>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "shell/runtime/Platform.h"
 #include "shell/sdl/Canvas.h"
@@ -49,20 +50,18 @@ class SdlPlatform final : public rt::Platform {
   std::optional<rt::InputEvent> ToBox(const SDL_Event& event);
   bool IsMain(unsigned windowId) const;
   bool IsBox(unsigned windowId) const;
+  bool BoxOpen() const;
 
   // Declared first: SDL goes last, after every window and cursor.
   VideoSubsystem video_;
   paint::FormPainter painter_;
   paint::Canvas frame_;  // the last frame shown, painted again on exposure
   std::unique_ptr<SdlWindow> window_;
-  rt::PictureRef icon_;
+  std::vector<rt::PictureRef> icon_;
   PointerCursor pointer_;
   paint::TextPainter boxText_;
+  // Made for the first box and kept, hidden between boxes, for every later one.
   std::unique_ptr<MessageBoxWindow> box_;
-  // The last box answered, hidden rather than destroyed: SDL may still have a
-  // wake-up event on its way to that window, and one sent to a window that
-  // no longer exists is a fatal X error.
-  std::unique_ptr<MessageBoxWindow> answeredBox_;
   // Keys that went down while the box was open: their release is the box's too.
   std::bitset<512> keysHeldByBox_;
 };

@@ -29,7 +29,9 @@ void RoundedRectangle(cairo_t* cr, double x, double y, double w, double h, doubl
 
 }  // namespace
 
-double CornerRadius(double width, double height) { return std::min(width, height) / 6; }
+// Corner ellipses a quarter of the shorter side across, as the desktop drew them:
+// a page that reaches above the screen hides its upper corners under a banner.
+double CornerRadius(double width, double height) { return std::min(width, height) / 8; }
 
 void SetShapePath(cairo_t* cr, rt::ShapeKind kind, double x, double y, double width, double height) {
   cairo_new_path(cr);

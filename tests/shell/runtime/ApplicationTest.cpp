@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "RuntimeFixture.h"
 #include "shell/runtime/Str.h"
 
@@ -41,6 +43,28 @@ TEST_F(Lifecycle, AFormMayUnloadItselfFromItsOwnHandler) {
   });
   driver.Click("Front");
   EXPECT_FALSE(app.IsCreated("Sample"));
+}
+
+// "Unload, then Show" through one reference: the show must not revive the
+// instance that is about to be destroyed, or the next event reaches freed memory.
+TEST_F(Lifecycle, ShowingAFormJustUnloadedThroughTheSameReferenceShowsAFreshOne) {
+  auto& form = StartSample();
+  form.Get<rt::Label>("Front").OnClick([&form] {
+    form.Get<rt::PictureBox>("BoxA").SetLeft(999);
+    form.Unload();
+    form.Show();
+  });
+  driver.Click("Front");
+  ASSERT_TRUE(app.IsCreated("Sample"));
+  auto& fresh = app.Get<SampleForm>("Sample");
+  EXPECT_EQ(app.Front(), &fresh);
+  EXPECT_TRUE(fresh.Loaded());
+  EXPECT_EQ(fresh.Get<rt::PictureBox>("BoxA").Left(), 0);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Form.Load"), 1);
+
+  log.clear();
+  driver.Click("Front");
+  EXPECT_EQ(log, (std::vector<std::string>{"Front.MouseMove", "Front.Click"}));
 }
 
 TEST_F(Lifecycle, TheLastShownFormTakesTheInput) {
@@ -199,7 +223,7 @@ TEST(Str, NonNegativeNumbersGetALeadingBlank) {
 TEST(Colours, ValuesAreBlueGreenRedAndSystemColoursComeFromThePalette) {
   EXPECT_EQ(rt::ToRgb(0x00B0B000), (rt::Rgb{0x00, 0xB0, 0xB0}));
   EXPECT_EQ(rt::ToRgb(0x00D8CECA), (rt::Rgb{0xCA, 0xCE, 0xD8}));
-  EXPECT_EQ(rt::ToRgb(rt::kSysMenuText), (rt::Rgb{0, 0, 0}));
+  EXPECT_EQ(rt::ToRgb(rt::kSysMenuText), (rt::Rgb{0xFF, 0xFF, 0xFF}));
   EXPECT_EQ(rt::ToRgb(rt::kSysHighlight), (rt::Rgb{0x31, 0x6A, 0xC5}));
   EXPECT_EQ(rt::ToRgb(rt::SystemColour(999)), (rt::Rgb{0, 0, 0}));
 }

@@ -59,6 +59,34 @@ class SdlPlatformTest : public ::testing::Test {
             static_cast<std::uint8_t>(rgb[at + 2])};
   }
 
+  struct Extent {
+    int left = 800, top = 600, right = -1, bottom = -1;
+  };
+  // Where pixels of the colour lie on the screen.
+  Extent ExtentOf(rt::Colour colour) {
+    const rt::Rgb wanted = rt::ToRgb(colour);
+    const std::string rgb = server_->Capture();
+    Extent extent;
+    for (int y = 0; y < 600; ++y)
+      for (int x = 0; x < 800; ++x) {
+        const std::size_t at = (static_cast<std::size_t>(y) * 800 + x) * 3;
+        if (at + 3 > rgb.size()) return extent;
+        if (static_cast<std::uint8_t>(rgb[at]) != wanted.r || static_cast<std::uint8_t>(rgb[at + 1]) != wanted.g ||
+            static_cast<std::uint8_t>(rgb[at + 2]) != wanted.b)
+          continue;
+        extent = {std::min(extent.left, x), std::min(extent.top, y), std::max(extent.right, x),
+                  std::max(extent.bottom, y)};
+      }
+    return extent;
+  }
+
+  void AnswerBoxWithEnter() {
+    server_->Run("xdotool key Return");
+    ASSERT_TRUE(WaitFor([](const rt::InputEvent& e) { return e.type == Type::MessageBoxDismissed; }));
+    platform_.CloseMessageBox();
+    Collect(200);
+  }
+
   static XvfbServer* server_;
   sdl::SdlPlatform platform_;
   rt::Application app_{platform_};
@@ -138,6 +166,36 @@ TEST_F(SdlPlatformTest, EscapeThatAnswersTheBoxNeverReachesTheForm) {
   server_->Run("xdotool key m");
   EXPECT_TRUE(WaitFor([](const rt::InputEvent& e) { return e.type == Type::KeyUp && e.keyCode == 'M'; }))
       << "the keyboard is back with the main window";
+}
+
+TEST_F(SdlPlatformTest, EachBoxInTurnTakesItsOwnSizeInTheMiddleOfTheScreen) {
+  ShowForm();
+  const rt::Colour face = rt::SystemColour(15);
+  platform_.OpenMessageBox({"A prompt long enough to make this box much wider than the next one, which is short.",
+                            rt::MessageBoxStyle::Information, "Wide"});
+  Collect(200);
+  const Extent wide = ExtentOf(face);
+  AnswerBoxWithEnter();
+  EXPECT_EQ(ExtentOf(face).right, -1) << "the answered box is gone";
+
+  platform_.OpenMessageBox({"Short.", rt::MessageBoxStyle::Stop, "Narrow"});
+  Collect(200);
+  const Extent narrow = ExtentOf(face);
+  EXPECT_LT(narrow.right - narrow.left + 100, wide.right - wide.left);
+  for (const Extent& box : {wide, narrow}) {
+    EXPECT_NEAR((box.left + box.right) / 2.0, 399.5, 1.5);
+    EXPECT_NEAR((box.top + box.bottom) / 2.0, 299.5, 1.5);
+  }
+  AnswerBoxWithEnter();
+}
+
+TEST_F(SdlPlatformTest, WindowIconOffersEverySizeInStraightAlpha) {
+  // Opaque red, half-transparent blue (premultiplied), transparent, opaque green; then one blue pixel.
+  form_.SetIcon({std::make_shared<rt::Picture>(2, 2, rt::Picture::Pixels32{0xFFFF0000, 0x80000080, 0, 0xFF00FF00}),
+                 std::make_shared<rt::Picture>(1, 1, rt::Picture::Pixels32{0xFF0000FF})});
+  ShowForm();
+  const std::vector<unsigned long> expected{2, 2, 0xFFFF0000, 0x800000FF, 0, 0xFF00FF00, 1, 1, 0xFF0000FF};
+  EXPECT_EQ(server_->WindowCardinals("_NET_WM_ICON"), expected);
 }
 
 TEST_F(SdlPlatformTest, WaitInputSleepsUntilItsDeadline) {

@@ -1,5 +1,7 @@
 #include "XvfbServer.h"
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -70,6 +72,32 @@ std::string XvfbServer::Capture() const {
   char chunk[65536];
   while (const std::size_t got = fread(chunk, 1, sizeof chunk, pipe.get())) bytes.append(chunk, got);
   return bytes;
+}
+
+std::vector<unsigned long> XvfbServer::WindowCardinals(const std::string& property) const {
+  std::unique_ptr<::Display, int (*)(::Display*)> display(XOpenDisplay(display_.c_str()), XCloseDisplay);
+  if (!display) return {};
+  const Atom atom = XInternAtom(display.get(), property.c_str(), False);
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display.get(), DefaultRootWindow(display.get()), &root, &parent, &children, &count)) return {};
+  std::vector<unsigned long> items;
+  for (unsigned i = 0; i < count && items.empty(); ++i) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long length = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display.get(), children[i], atom, 0, 1 << 20, False, XA_CARDINAL, &type, &format, &length,
+                           &after, &data) == Success &&
+        data && format == 32) {
+      // Xlib hands 32-bit items over as longs, sign-extended.
+      const auto* values = reinterpret_cast<const unsigned long*>(data);
+      for (unsigned long j = 0; j < length; ++j) items.push_back(values[j] & 0xFFFFFFFFul);
+    }
+    if (data) XFree(data);
+  }
+  if (children) XFree(children);
+  return items;
 }
 
 }  // namespace quil::test

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace quil::test {
 
@@ -20,6 +21,9 @@ class XvfbServer {
   int Run(const std::string& command) const;
   // The screen's pixels as RGB bytes, read back from the server.
   std::string Capture() const;
+  // The items of a 32-bit CARDINAL property of the first top-level window
+  // that has it; empty when none has.
+  std::vector<unsigned long> WindowCardinals(const std::string& property) const;
 
  private:
   void Start();

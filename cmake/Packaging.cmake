@@ -1,0 +1,37 @@
+# `make package`: a Debian package of the installed tree, built by CPack.
+#
+# The libraries the program links come from dpkg-shlibdeps; what it needs
+# besides is named here: the launcher reads the screen size with xdpyinfo and
+# the menu's text is set in Arial, which fontconfig maps to Liberation Sans.
+# Xephyr and xauth are only needed on a screen other than 800 x 600.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quil-os)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Quil OS developers")
+set(CPACK_PACKAGE_CONTACT "${QUIL_MAINTAINER}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUIL_MAINTAINER}")
+# Not "games": no game is played, the menu only looks like a console's, and
+# Debian keeps that section for programs in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION x11)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QUIL_HOMEPAGE}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "x11-utils, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xserver-xephyr, xauth")
+# CPack indents the lines after the first, the summary.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "game console home menu for the desktop
+Quil OS brings the home menu of a game console to the desktop: after a
+health-and-safety warning, 48 channel tiles on four pages light up under
+the pointer with a soft sound, game tiles zoom open into channel screens,
+and background music plays from a five-track playlist.
+.
+The menu needs an 800 x 600 screen; on a screen of another size it runs in
+an 800 x 600 window of a nested X server (Xephyr).")
+
+include(CPack)

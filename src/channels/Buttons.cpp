@@ -1,0 +1,30 @@
+// A channel screen's two buttons: the hover sound they share, and "Quil Menu",
+// which hands back to the home menu.
+#include "audio/Effects.h"
+#include "channels/ChannelScreen.h"
+
+namespace quil::channels {
+namespace {
+
+// The home menu, reached through the runtime by its name.
+constexpr std::string_view kHomeMenu = "Form1";
+
+}  // namespace
+
+// The sound plays once, then waits for the pointer to cross the background.
+void ChannelScreen::ButtonPicture_MouseMove() {
+  if (HoverSoundPlayed != 0) return;
+  Sound().Play(audio::effects::kHover);
+  HoverSoundPlayed = 1;
+}
+
+void ChannelScreen::Image1_Click() {
+  Sound().Play(audio::effects::kQuilMenuButton);
+  rt::Form& menu = App().FormNamed(kHomeMenu);
+  // The menu's own music comes back a moment after the menu does.
+  menu.TimerNamed("TimerMainMenuMusic").SetEnabled(true);
+  Unload();
+  menu.Show();
+}
+
+}  // namespace quil::channels

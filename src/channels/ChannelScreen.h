@@ -1,0 +1,53 @@
+#pragma once
+
+#include "audio/Multimedia.h"
+#include "audio/SoundEffect.h"
+#include "channels/Catalogue.h"
+#include "shell/runtime/Application.h"
+#include "shell/runtime/Form.h"
+
+namespace quil::channels {
+
+// One game's channel screen, made from its catalogue row: each screen is its
+// own form under its own name (FormSkyhopWorld, Form222, ...) with its own
+// state, created afresh on every visit. Handlers are grouped by subject in
+// Opening.cpp, Buttons.cpp and StartBlank.cpp.
+class ChannelScreen : public rt::Form {
+ public:
+  ChannelScreen(rt::Application& app, audio::Multimedia& media, const ChannelRow& row);
+
+  const ChannelRow& Row() const { return row_; }
+  audio::SoundEffect& Sound() { return sound_; }
+
+  // 1 while the buttons' hover sound is held back.
+  int HoverSoundPlayed = 0;
+
+  // Opening.
+  void Form_Load();
+  void Timer1_Timer();
+  void Timer2_Timer();
+  // Buttons: hover and "Quil Menu".
+  void ButtonPicture_MouseMove();
+  void Image1_Click();
+  void Label5_Click() { Image1_Click(); }
+  // "Start" and the blank screen.
+  void Image2_Click();
+  void Label6_Click() { Image2_Click(); }
+  void Timer3_Timer();
+  void TimerStart_Timer();
+  void Form_MouseMove();
+
+ private:
+  struct Designed {
+    Designed(rt::Form& form, const ChannelRow& row);
+  };
+
+  void WireHandlers();
+  void SetPageVisible(bool visible);
+
+  const ChannelRow& row_;
+  Designed designed_;
+  audio::SoundEffect sound_;
+};
+
+}  // namespace quil::channels

@@ -1,0 +1,70 @@
+// Form1: the page arrows. They bob sideways while the menu is up, and a click
+// turns the page: the click sound, the new page, the arrows that page allows,
+// then the page scroll.
+#include "audio/Effects.h"
+#include "home/Form1.h"
+#include "shell/runtime/PictureBox.h"
+
+namespace quil::home {
+namespace {
+
+constexpr int kLastPage = 3;
+
+// The right arrow swings between these Lefts, 20 twips a tick, and rests one
+// tick at each end while it turns: 12 ticks a swing.
+constexpr double kSwingLeftmost = 11200;
+constexpr double kSwingRightmost = 11300;
+constexpr double kSwingStep = 20;
+
+}  // namespace
+
+// The left arrow moves only while shown, so after a while hidden it may sit a
+// few steps off from the right arrow's rhythm.
+void Form1::TimerAR_Timer() {
+  auto& next = Get<rt::PictureBox>("ImageAR");
+  auto& previous = Get<rt::PictureBox>("ImageAL");
+  const auto move = [&](double step) {
+    if (previous.Visible()) previous.SetLeft(previous.Left() + step);
+    next.SetLeft(next.Left() + step);
+  };
+  if (ArrowPhase == 1) {
+    if (next.Left() <= kSwingLeftmost)
+      ArrowPhase = 0;
+    else
+      move(-kSwingStep);
+    return;
+  }
+  if (next.Left() >= kSwingRightmost)
+    ArrowPhase = 1;
+  else
+    move(kSwingStep);
+}
+
+void Form1::ImageAR_Click() {
+  if (!Get<rt::PictureBox>("ImageAR").Visible() || TimerNamed("TimerPage").Enabled()) return;
+  TurnPage(+1);
+}
+
+void Form1::ImageAL_Click() {
+  if (!Get<rt::PictureBox>("ImageAL").Visible() || TimerNamed("TimerPage").Enabled()) return;
+  TurnPage(-1);
+}
+
+// The left arrow has no hover sound of its own.
+void Form1::ImageAR_MouseMove() { PlayHoverSound(); }
+
+// The scroll reads the direction only for pages 2 and 3, which can be reached
+// from either side; the first and last pages are always reached one way.
+void Form1::TurnPage(int step) {
+  Sound().Play(audio::effects::kNextPage);
+  const int target = CurrentPage + step;
+  if (target < 0 || target > kLastPage) return;
+  CurrentPage = target;
+  if (target == 1 || target == 2) PageForward = step > 0;
+  Get<rt::PictureBox>("ImageAL").SetVisible(CurrentPage > 0);
+  Get<rt::PictureBox>("ImageAR").SetVisible(CurrentPage < kLastPage);
+  HoverSoundPlayed = 1;
+  TimerNamed("TimerPage").SetEnabled(true);
+}
+
+}  // namespace quil::home

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ChannelFixture.h"
+#include "PixelProbe.h"
+#include "assets/Pictures.h"
+#include "shell/runtime/Label.h"
+#include "shell/sdl/FormPainter.h"
+#include "shell/sdl/PixelRect.h"
+
+namespace quil::test {
+namespace {
+
+using channels::ChannelRow;
+using channels::Style;
+using channels::StyleOf;
+using channels::StyleRow;
+
+constexpr int kTolerance = 3;
+
+bool Close(rt::Rgb seen, rt::Rgb wanted) {
+  const auto near = [](int a, int b) { return a - b <= kTolerance && b - a <= kTolerance; };
+  return near(seen.r, wanted.r) && near(seen.g, wanted.g) && near(seen.b, wanted.b);
+}
+
+std::string Text(rt::Rgb c) {
+  return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+}
+
+int CountNear(const PixelProbe& probe, const paint::PixelRect& box, rt::Rgb colour) {
+  int count = 0;
+  for (int y = std::max(box.y, 0); y < std::min(box.y + box.height, 600); ++y)
+    for (int x = std::max(box.x, 0); x < std::min(box.x + box.width, 800); ++x) count += Close(probe.At(x, y), colour);
+  return count;
+}
+
+class ChannelPaint : public ChannelFixture {
+ protected:
+  // The screen as a person sees it once its title and screenshot are up.
+  PixelProbe Revealed(const ChannelRow& row) {
+    Open(row.form);
+    driver.Advance(100);
+    return PixelProbe(paint::PaintToPixels(*app.Front()));
+  }
+  void ExpectAt(const PixelProbe& probe, int x, int y, rt::Colour colour, const char* what, const ChannelRow& row) {
+    const rt::Rgb seen = probe.At(x, y);
+    EXPECT_TRUE(Close(seen, rt::ToRgb(colour)))
+        << row.form << ": " << what << " at " << x << "," << y << " is " << Text(seen) << ", expected "
+        << Text(rt::ToRgb(colour));
+  }
+};
+
+constexpr rt::Colour kPageGrey = 0x00E6E6E6;
+constexpr rt::Colour kDarkPanel = 0x00222320;
+constexpr rt::Colour kBlack = 0x00000000;
+constexpr rt::Rgb kWhite{255, 255, 255};
+
+// The banner's tab, its blend into the page, and the colours the style gives the page.
+rt::Colour BannerTab(Style style) {
+  switch (style) {
+    case Style::Kestrel: return 0x00A19BA1;
+    case Style::SuperKestrel: return 0x00E09779;
+    case Style::Kestrel64: return 0x00FC3856;
+    case Style::Meridian: return 0x005E1792;
+  }
+  return 0;
+}
+
+TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
+  MenuAtRest();
+  for (const ChannelRow& row : channels::kChannels) {
+    const StyleRow& style = StyleOf(row.style);
+    const bool meridian = row.style == Style::Meridian;
+    const PixelProbe screen = Revealed(row);
+
+    ExpectAt(screen, 100, 10, BannerTab(row.style), "banner band", row);
+    ExpectAt(screen, 790, 30, BannerTab(row.style), "banner tab", row);
+    ExpectAt(screen, 100, 30, meridian ? kDarkPanel : kPageGrey, "banner left of the tab", row);
+    ExpectAt(screen, 10, 60, meridian ? kDarkPanel : kPageGrey, "behind the year", row);
+    ExpectAt(screen, 20, 245, style.thinBand, "thin band", row);
+    ExpectAt(screen, 20, 300, style.titleBand, "title band", row);
+    ExpectAt(screen, 0, 599, kBlack, "window in the page's lower corner", row);
+    ExpectAt(screen, 0, 50, meridian ? kDarkPanel : kPageGrey, "page's upper corner, hidden above", row);
+    ExpectAt(screen, 400, 500, kPageGrey, "page below the rule", row);
+
+    const auto* front = app.Front();
+    const auto captionBox = paint::ToPixels(front->Find("Label2")->Bounds());
+    EXPECT_GT(CountNear(screen, captionBox, rt::ToRgb(style.captionColour)), 30) << row.form << ": platform caption";
+
+    // White title text on the title band, inside the title's box.
+    const auto titleBox = paint::ToPixels(front->Find("Label1")->Bounds());
+    EXPECT_GT(CountNear(screen, titleBox, kWhite), 60) << row.form << ": title";
+    EXPECT_EQ(CountNear(screen, {0, 263, titleBox.x, 177}, kWhite), 0) << row.form << ": title outside its box";
+
+    // The screenshot at its own pixel size, its corner at the box's corner.
+    const rt::PictureRef shot = assets::Picture(std::string(row.form) + "Screenshot");
+    ASSERT_TRUE(shot) << row.form;
+    ASSERT_EQ(shot->Width(), row.screenshotWidth) << row.form;
+    ASSERT_EQ(shot->Height(), row.screenshotHeight) << row.form;
+    const auto shotBox = paint::ToPixels(front->Find("Image3")->Bounds());
+    for (const auto& [x, y] : {std::pair{2, 2}, {row.screenshotWidth / 2, row.screenshotHeight / 3},
+                              {row.screenshotWidth - 2, row.screenshotHeight - 2}}) {
+      EXPECT_TRUE(Close(screen.At(shotBox.x + x, shotBox.y + y), RgbOf(shot->PixelAt(x, y))))
+          << row.form << ": screenshot pixel " << x << "," << y;
+    }
+    driver.Click("Label5");
+  }
+}
+
+TEST_F(ChannelPaint, ALongTitleWrapsOntoASecondLineWithinItsBox) {
+  MenuAtRest();
+  const PixelProbe screen = Revealed(*channels::ChannelNamed("FormRuneblade3"));
+  auto box = paint::ToPixels(app.Front()->Find("Label1")->Bounds());
+  box.height /= 2;
+  EXPECT_GT(CountNear(screen, box, kWhite), 60) << "first line";
+  box.y += box.height;
+  EXPECT_GT(CountNear(screen, box, kWhite), 60) << "second line";
+}
+
+TEST_F(ChannelPaint, StartLeavesOnlyTheBlackWindow) {
+  MenuAtRest();
+  Revealed(*channels::ChannelNamed("FormAlleyFury3"));
+  driver.Click("Label6");
+  const PixelProbe screen(paint::PaintToPixels(*app.Front()));
+  EXPECT_EQ(CountNear(screen, {0, 0, 800, 600}, rt::ToRgb(kBlack)), 800 * 600);
+}
+
+TEST_F(ChannelPaint, TheZoomBoxIsAWhiteSquareGrowingFromTheMiddleUntilItCoversTheScreen) {
+  auto& menu = MenuAtRest();
+  ClickTile(5);
+  for (int tick = 1; tick <= 6; ++tick) app.RunFor(rt::kTimerResolution);
+  PixelProbe midway(paint::PaintToPixels(menu));
+  // 6255 twips square around (6007.5, 4567.5): pixels 192 to 608 across, 96 to 512 down.
+  for (const auto& [x, y] : {std::pair{193, 97}, {400, 300}, {607, 511}}) EXPECT_EQ(midway.At(x, y), kWhite);
+  EXPECT_NE(midway.At(190, 300), kWhite);
+  EXPECT_NE(midway.At(400, 515), kWhite);
+
+  for (int tick = 7; tick <= 12; ++tick) app.RunFor(rt::kTimerResolution);
+  PixelProbe covered(paint::PaintToPixels(menu));
+  EXPECT_EQ(CountNear(covered, {0, 0, 800, 600}, kWhite), 800 * 600);
+}
+
+}  // namespace
+}  // namespace quil::test

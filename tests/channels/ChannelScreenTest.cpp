@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include "ChannelFixture.h"
+#include "assets/Pictures.h"
+#include "channels/ChannelDesign.h"
+#include "shell/runtime/Image.h"
+#include "shell/runtime/Label.h"
+
+namespace quil::test {
+namespace {
+
+constexpr std::string_view kStartSound = "/Sfx/start.wav";
+constexpr std::string_view kQuilMenuSound = "/Sfx/quil_menu_button.wav";
+
+class ChannelScreen : public ChannelFixture {
+ protected:
+  // The parts of the two button pictures that their captions do not cover.
+  void OverQuilMenuPicture() { driver.MoveTo(2250, 7250); }
+  void OverStartPicture() { driver.MoveTo(6300, 7250); }
+  bool PointerIsHand() { return platform.Pointer() == assets::Picture("PointerHand"); }
+  bool PointerIsBlank() { return platform.Pointer() && platform.Pointer()->FullyTransparent(); }
+  bool PageShown(const channels::ChannelScreen& screen) {
+    for (std::string_view name : channels::design::PageControls(screen.Row().style))
+      if (!screen.Find(name)->Visible()) return false;
+    return true;
+  }
+  bool AllHidden(const channels::ChannelScreen& screen) {
+    for (const auto& control : screen.Controls())
+      if (control->Visible()) return false;
+    return true;
+  }
+};
+
+TEST_F(ChannelScreen, OpensWithoutTitleAndScreenshotWhichFollow100msLater) {
+  auto& screen = Open("FormSkyhopWorld");
+  EXPECT_EQ(screen.Name(), "FormSkyhopWorld");
+  EXPECT_TRUE(Shown("Image4") && Shown("Label2") && Shown("Image1") && Shown("Label6"));
+  EXPECT_FALSE(Shown("Label1"));
+  EXPECT_FALSE(Shown("Image3"));
+  EXPECT_TRUE(PointerIsHand());
+  driver.Advance(99);
+  EXPECT_FALSE(Shown("Label1"));
+  driver.Advance(1);
+  EXPECT_TRUE(Shown("Label1"));
+  EXPECT_TRUE(Shown("Image3"));
+  EXPECT_TRUE(PageShown(screen));
+}
+
+TEST_F(ChannelScreen, HoverSoundIsHeldBackThenPlaysOncePerCrossingOfTheBackground) {
+  auto& screen = Open("FormSkyhopWorld");
+  OverStartPicture();
+  driver.Advance(1900);
+  MoveOverPage();
+  EXPECT_EQ(screen.HoverSoundPlayed, 1) << "the background only holds the sound back while Timer2 runs";
+  OverQuilMenuPicture();
+  EXPECT_EQ(HoverSounds(), 0);
+
+  driver.Advance(100);  // the hold-off is over
+  OverStartPicture();
+  EXPECT_EQ(HoverSounds(), 0) << "the pointer has not crossed the background since";
+  MoveOverPage();
+  OverStartPicture();
+  OverQuilMenuPicture();
+  EXPECT_EQ(HoverSounds(), 1) << "straight from one button to the other sounds once";
+
+  MoveOverPage();
+  driver.MoveOver("Label5");
+  driver.MoveOver("Label1");
+  EXPECT_EQ(HoverSounds(), 1) << "captions and the title are silent";
+  EXPECT_EQ(screen.HoverSoundPlayed, 0);
+  OverQuilMenuPicture();
+  EXPECT_EQ(HoverSounds(), 2);
+}
+
+TEST_F(ChannelScreen, StartBlanksThePageThenThePointerAndAMoveAfterTheLockOutRestoresBoth) {
+  auto& screen = Open("FormBlitz");  // a MERIDIAN screen, whose page includes Shape4
+  driver.Advance(2500);
+  driver.Click("Label6");
+  EXPECT_EQ(Effects(kStartSound), 1);
+  EXPECT_TRUE(AllHidden(screen));
+  EXPECT_TRUE(PointerIsHand());
+  driver.Advance(499);
+  EXPECT_TRUE(PointerIsHand());
+  driver.Advance(1);
+  EXPECT_TRUE(PointerIsBlank());
+
+  driver.Advance(999);  // 1499 ms after "Start"
+  MoveOverPage();
+  EXPECT_TRUE(AllHidden(screen)) << "locked out";
+  driver.Advance(1);
+  const int presents = platform.Presents();
+  MoveOverPage();
+  EXPECT_TRUE(PageShown(screen));
+  EXPECT_TRUE(Shown("Label1") && Shown("Image3") && Shown("Shape4"));
+  EXPECT_FALSE(Shown("Image5") || Shown("Image6"));
+  EXPECT_TRUE(PointerIsHand());
+  EXPECT_EQ(platform.Presents(), presents + 1) << "the page comes back in one frame";
+
+  MoveOverPage();
+  EXPECT_TRUE(PageShown(screen)) << "in the normal state the background shows and hides nothing";
+}
+
+TEST_F(ChannelScreen, StartBeforeTheHoverHoldOffEndsWaitsForBothTimers) {
+  auto& screen = Open("FormSkyhopWorld");
+  driver.Advance(300);
+  driver.Click("Label6");
+  driver.Advance(1500);  // the lock-out is over, the hold-off is not
+  MoveOverPage();
+  EXPECT_TRUE(AllHidden(screen));
+  EXPECT_EQ(screen.HoverSoundPlayed, 1);
+  driver.Advance(200);
+  MoveOverPage();
+  EXPECT_TRUE(PageShown(screen));
+}
+
+TEST_F(ChannelScreen, StartWithinTheFirst100msKeepsTheTitleOffTheBlackScreen) {
+  auto& screen = Open("FormSkyhopWorld");
+  driver.Advance(50);
+  driver.Click("Label6");
+  driver.Advance(100);
+  EXPECT_FALSE(screen.TimerNamed("Timer1").Enabled());
+  EXPECT_TRUE(AllHidden(screen)) << "no title or screenshot over the blank screen";
+  driver.Advance(2000);
+  MoveOverPage();
+  EXPECT_TRUE(PageShown(screen));
+  EXPECT_TRUE(Shown("Label1") && Shown("Image3"));
+}
+
+TEST_F(ChannelScreen, QuilMenuGoesBackToTheMenuWhoseMusicReturns1500msLater) {
+  auto& menu = MenuAtRest();
+  Open("FormSkyhopWorld");
+  EXPECT_EQ(media.SoundingTrack(), "") << "the game tile stopped the music";
+  driver.Advance(500);
+  driver.Click("Label5");
+  EXPECT_EQ(Effects(kQuilMenuSound), 1);
+  EXPECT_EQ(app.Front(), &menu);
+  EXPECT_FALSE(app.IsCreated("FormSkyhopWorld"));
+  EXPECT_EQ(platform.LastPresented(), &menu);
+  EXPECT_EQ(platform.Pointer(), menu.MouseIcon());
+  driver.Advance(1499);
+  EXPECT_EQ(media.SoundingTrack(), "");
+  driver.Advance(1);
+  EXPECT_EQ(media.SoundingTrack(), Path("/Music/Menu.mp3"));
+}
+
+TEST_F(ChannelScreen, CaptionsAndButtonPicturesActAlikeOnAClick) {
+  auto& screen = Open("FormSkyhop");
+  driver.Advance(2000);
+  driver.ClickAt(6300, 7250);  // the Start picture
+  EXPECT_TRUE(AllHidden(screen));
+  driver.Advance(1500);
+  MoveOverPage();
+  driver.Click("Label6");
+  EXPECT_TRUE(AllHidden(screen));
+  EXPECT_EQ(Effects(kStartSound), 2);
+
+  driver.Advance(1500);
+  MoveOverPage();
+  driver.ClickAt(2250, 7250);  // the Quil Menu picture
+  EXPECT_EQ(app.Front(), &Menu());
+  Open("FormSkyhop");
+  driver.Click("Label5");
+  EXPECT_EQ(app.Front(), &Menu());
+  EXPECT_EQ(Effects(kQuilMenuSound), 2);
+}
+
+TEST_F(ChannelScreen, EachVisitStartsFromTheDesignState) {
+  auto& first = Open("FormFrogFist");
+  driver.Advance(2500);
+  MoveOverPage();
+  first.Get<rt::Label>("Label2").SetLeft(0);
+  ASSERT_EQ(first.HoverSoundPlayed, 0);
+  driver.Click("Label5");
+
+  auto& again = Open("FormFrogFist");
+  EXPECT_EQ(again.Get<rt::Label>("Label2").Left(), 5400);
+  EXPECT_EQ(again.HoverSoundPlayed, 1);
+  EXPECT_TRUE(again.TimerNamed("Timer1").Enabled());
+  EXPECT_TRUE(again.TimerNamed("Timer2").Enabled());
+  EXPECT_FALSE(Shown("Label1"));
+  EXPECT_TRUE(PointerIsHand());
+  EXPECT_EQ(again.Get<rt::Label>("Label1").Caption(), "Frog Fist & Twin Tiger");
+}
+
+}  // namespace
+}  // namespace quil::test
