@@ -46,6 +46,12 @@ TEST(Monkey, AHundredThousandEventsBreakNoRuleAndReachEveryScreenAndInput) {
   shell::RegisterForms(registry, media);
   for (const std::string& form : registry.FormNames()) EXPECT_TRUE(seen.frontForms.contains(form)) << form;
   EXPECT_EQ(seen.NeverClicked(), std::set<std::string>{}) << "offered but never clicked";
+  EXPECT_EQ(seen.pages, (std::set<int>{0, 1, 2, 3}));
+  EXPECT_EQ(seen.panelLowest, 7850) << "the music panel fully up";
+  EXPECT_GE(seen.panelHighest, 10000) << "and down";
+  for (const char* title : {"Crimson Edge - Northgate", "Tuvo Channel", "Quil Shop Channel", "lol, weather", "lol, news",
+                            "Quil Options", "lol, e-mail"})
+    EXPECT_GT(seen.answeredBoxes.count(title), 0u) << title;
   for (const std::string arrow : {"ImageAR", "ImageAL"}) {
     if (!seen.offered.contains("Form1." + arrow)) continue;
     for (int key : {27, 80, 77, 49, 50})

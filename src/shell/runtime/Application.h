@@ -33,19 +33,14 @@ class Application {
   F& Get(std::string_view name) {
     return dynamic_cast<F&>(FormNamed(name));
   }
-<<<<<<< HEAD
   bool IsCreated(std::string_view name) const { return Instance(name) != nullptr; }
   // The live instance of a form, nullptr while it is not created.
   Form* Instance(std::string_view name) const;
   // The names of every registered form, in the order of registration.
   std::vector<std::string> FormNames() const;
-  void Show(Form& form);
-=======
-  bool IsCreated(std::string_view name) const;
   // Loads the form if need be and brings it to the front. A form already
   // unloaded comes back as a new instance from its design; the form shown is returned.
   Form& Show(Form& form);
->>>>>>> main
   void Unload(Form& form);
   // The shown form that covers the screen and takes the input, if any.
   Form* Front() const;

@@ -61,15 +61,11 @@ void Form::KeyUp(int keyCode, int shift) const {
   if (keyUp_) keyUp_(keyCode, shift);
 }
 
-<<<<<<< HEAD
 void Form::Observed(Observer::Input input) const {
   if (Observer* observer = app_.Observing()) observer->BeforeInput(*this, nullptr, input);
 }
 
-void Form::Show() { app_.Show(*this); }
-=======
 Form& Form::Show() { return app_.Show(*this); }
->>>>>>> main
 
 void Form::Unload() { app_.Unload(*this); }
 

@@ -19,7 +19,9 @@ std::string Coverage::Summary() const {
   for (int page : pages) text << ' ' << page + 1;
   int answers = 0;
   for (const auto& [title, count] : answeredBoxes) answers += count;
-  text << "; music panel Top " << panelLowest << " to " << panelHighest << "; " << answers << " message boxes answered";
+  text << "; music panel Top " << panelLowest << " to " << panelHighest << "; " << answers
+       << " message boxes answered, titled";
+  for (const auto& [title, count] : answeredBoxes) text << " \"" << title << "\"";
   return text.str();
 }
 

@@ -38,10 +38,8 @@ constexpr std::array<std::string_view, 1> kEndingControls{"ImageExit"};
 }  // namespace
 
 std::optional<MonkeyEvent> RandomInput::Next(const rt::Application& app, bool messageBoxShowing) {
-  if (planned_.empty()) {
-    if (left_ <= 0) return std::nullopt;
-    Plan(app, messageBoxShowing);
-  }
+  if (left_ <= 0) return std::nullopt;
+  if (planned_.empty()) Plan(app, messageBoxShowing);
   MonkeyEvent event = planned_.front();
   planned_.pop_front();
   --left_;
