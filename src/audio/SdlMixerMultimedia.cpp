@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "audio/Mp3Probe.h"
 #include "audio/MusicError.h"
 
 namespace quil::audio {
@@ -116,6 +117,10 @@ int SdlMixerMultimedia::OpenMusic(const std::string& path, const std::string& al
     return kMusicOk;
   }
   if (!Playable(path)) return kMusicFileUnplayable;
+  if (std::string why; !HoldsMp3Audio(path, why)) {
+    ReportOnce(path, why);
+    return kMusicFileUnplayable;
+  }
   MusicPtr music(Mix_LoadMUS(path.c_str()));
   if (!music) {
     ReportOnce(path, Mix_GetError());

@@ -38,11 +38,14 @@ void Promptly(const std::string& what, const std::string& path, const std::funct
   caller.join();
 }
 
-int LinesNaming(const std::string& text, const std::string& path) {
-  std::istringstream lines(text);
+// What the device said on stderr about a bad file: at most one line, and that
+// one naming the file.
+void ExpectAtMostOneLineNaming(const std::string& said, const std::string& path) {
+  std::istringstream lines(said);
   int count = 0;
-  for (std::string line; std::getline(lines, line);) count += line.find(path) != std::string::npos;
-  return count;
+  for (std::string line; std::getline(lines, line); ++count)
+    EXPECT_NE(line.find(path), std::string::npos) << "a line that does not name the file: " << line;
+  EXPECT_LE(count, 1) << said;
 }
 
 // The real mixer on SDL's dummy output, which consumes sound in real time.
@@ -70,7 +73,7 @@ TEST_F(BrokenMediaTest, ABrokenEffectIsSilentReturnsAtOnceAndIsNamedOnStderrAtMo
         EXPECT_FALSE(played);
       }
     }
-    EXPECT_LE(LinesNaming(::testing::internal::GetCapturedStderr(), path), 1);
+    ExpectAtMostOneLineNaming(::testing::internal::GetCapturedStderr(), path);
   }
 }
 
@@ -92,7 +95,7 @@ TEST_F(BrokenMediaTest, ABrokenTrackLeavesTheMusicSilentAndTheDeviceFree) {
       EXPECT_EQ(device.MusicSounding(std::string(Mp3Player::kAlias)), playable);
       player.MP3Stop();
     }
-    EXPECT_LE(LinesNaming(::testing::internal::GetCapturedStderr(), path), 1);
+    ExpectAtMostOneLineNaming(::testing::internal::GetCapturedStderr(), path);
     player.MP3Play(good);
     EXPECT_EQ(player.MP3Status(), Mp3Player::kStatusSuccess) << "the device is free again";
     player.MP3Stop();
