@@ -8,7 +8,7 @@ PACKAGE_BUILD ?= build-package
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitize bench install package package-check clean
+.PHONY: all deps build run test test-sanitize bench soak install package package-check clean
 
 all: build
 
@@ -41,6 +41,11 @@ test-sanitize: deps
 bench: build
 	@scripts/install-deps --bench
 	@bench/run.sh $(BUILD)
+
+# The long runs: ten million monkey events on the virtual clock (QUIL_MONKEY_SEED
+# picks the seed, a fresh one otherwise), reporting events per second.
+soak: build
+	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
 
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)

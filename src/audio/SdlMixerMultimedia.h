@@ -3,6 +3,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "audio/Multimedia.h"
@@ -53,6 +54,9 @@ class SdlMixerMultimedia : public Multimedia {
   bool MusicSounding(const std::string& alias) const override;
 
  private:
+  bool Playable(const std::string& path);
+  void ReportOnce(const std::string& path, const std::string& reason);
+
   struct ChunkFree {
     void operator()(Mix_Chunk* chunk) const;
   };
@@ -78,6 +82,8 @@ class SdlMixerMultimedia : public Multimedia {
   // While tracing: the effect just started, until the mixer's thread has
   // mixed its first samples.
   std::atomic<Mix_Chunk*> unheard_ = nullptr;
+  // Files already named on stderr as unplayable.
+  std::set<std::string> reported_;
 };
 
 }  // namespace quil::audio

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/runtime/Observer.h"
 #include "shell/runtime/Twips.h"
 
 namespace quil::rt {
@@ -88,6 +89,7 @@ class Control {
 
  private:
   void MarkPending(bool restyled);
+  void Observed(Observer::Input input) const;
 
   Form& form_;
   ControlKind kind_;
