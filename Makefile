@@ -35,7 +35,10 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L unit
 
-install: build
+# Installs what `make` built, without building: run as root it would leave
+# files in the build tree that the user can no longer change.
+install:
+	@test -f $(BUILD)/cmake_install.cmake || { echo "Nothing built to install: run make first." >&2; exit 1; }
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 package: deps
