@@ -8,7 +8,7 @@ PACKAGE_BUILD ?= build-package
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitize install package package-check clean
+.PHONY: all deps build run test test-sanitize soak install package package-check clean
 
 all: build
 
@@ -34,6 +34,11 @@ test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUIL_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L unit
+
+# The long runs: ten million monkey events on the virtual clock (QUIL_MONKEY_SEED
+# picks the seed, a fresh one otherwise), reporting events per second.
+soak: build
+	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
 
 # Installs what `make` built, without building: run as root it would leave
 # files in the build tree that the user can no longer change.

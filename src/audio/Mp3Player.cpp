@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "audio/ShortPath.h"
+
 namespace quil::audio {
 namespace {
 
@@ -17,10 +19,11 @@ std::size_t CharacterCount(std::string_view text) {
 
 // "open <path> type MPEGVideo Alias MP3Play" must fit the command field; a
 // longer command would be cut and open some other file, so the path is refused.
-bool FitsCommandField(const std::string& path) {
-  const std::size_t length = kOpenVerb.size() + CharacterCount(path) + kOpenType.size() + Mp3Player::kAlias.size();
-  return length <= Mp3Player::kCommandField;
+std::size_t CommandLength(const std::string& path) {
+  return kOpenVerb.size() + CharacterCount(path) + kOpenType.size() + Mp3Player::kAlias.size();
 }
+
+bool FitsCommandField(const std::string& path) { return CommandLength(path) <= Mp3Player::kCommandField; }
 
 bool IsOrdinaryFile(const std::string& path) {
   std::error_code error;
@@ -36,12 +39,15 @@ void Mp3Player::MP3Play(const std::string& path) {
     status_ = kStatusInputFile;
     return;
   }
-  if (!FitsCommandField(path)) {
+  // A long path travels in its short form, as the command field has room for
+  // the longest path that leaves the rest of the command whole.
+  const std::string shortPath = ShortPathName(path, kCommandField - CommandLength(""));
+  if (!FitsCommandField(shortPath)) {
     status_ = kStatusPathTooLong;
     return;
   }
   const std::string alias(kAlias);
-  const int opened = device_.OpenMusic(path, alias);
+  const int opened = device_.OpenMusic(shortPath, alias);
   if (opened != 0) {
     status_ = device_.ErrorText(opened);
     return;

@@ -19,6 +19,7 @@ class Mp3Player {
 
   static constexpr std::string_view kStatusSuccess = "Success";
   static constexpr std::string_view kStatusInputFile = "Error with input file";
+  // Even the path's short form leaves no room in the open command.
   static constexpr std::string_view kStatusPathTooLong =
       "Error with input file: the path is too long for the 255-character open command";
 

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "audio/Multimedia.h"
@@ -37,6 +38,9 @@ class SdlMixerMultimedia : public Multimedia {
   bool MusicSounding(const std::string& alias) const override;
 
  private:
+  bool Playable(const std::string& path);
+  void ReportOnce(const std::string& path, const std::string& reason);
+
   struct ChunkFree {
     void operator()(Mix_Chunk* chunk) const;
   };
@@ -54,6 +58,8 @@ class SdlMixerMultimedia : public Multimedia {
   std::map<std::string, MusicPtr> music_;
   // The alias whose track was last put on the music stream.
   std::string onStream_;
+  // Files already named on stderr as unplayable.
+  std::set<std::string> reported_;
 };
 
 }  // namespace quil::audio

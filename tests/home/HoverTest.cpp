@@ -117,18 +117,24 @@ TEST_F(TileHover, TheBarPicturesReArmTheSoundButNeverResetFrames) {
   EXPECT_EQ(menu.HitTest(11800, 8700)->Name(), "ImageCurveLine2");
 }
 
-TEST_F(TileHover, SteadyMovementRedrawsNothing) {
-  MenuAtRest();
+// Once no frame counts as highlighted, the background resets nothing more: a
+// frame left teal on a page that was off screen at the last reset keeps its
+// teal, and steady movement redraws nothing.
+TEST_F(TileHover, SteadyMovementOverTheBackgroundLeavesAFrameOfAnotherPageAlone) {
+  auto& menu = MenuAtRest();
   MoveOverBackground();
-  driver.MoveOver("Shape5Image");
+  menu.CurrentPage = 1;
+  menu.TileImage_MouseMove(13);
+  menu.CurrentPage = 0;
   MoveOverBackground();
+  ASSERT_FALSE(menu.FrameHighlighted);
+  ASSERT_TRUE(Highlighted(13));
+
+  menu.CurrentPage = 1;
   const int presents = platform.Presents();
   for (int step = 0; step < 20; ++step) driver.MoveTo(11400 + step, 300 + step);
+  EXPECT_TRUE(Highlighted(13)) << "a reset ran with no frame counted as highlighted";
   EXPECT_EQ(platform.Presents(), presents);
-  driver.MoveOver("Shape5Image");
-  const int highlighted = platform.Presents();
-  for (int step = 0; step < 20; ++step) driver.MoveTo(1500 + step, 3500);
-  EXPECT_EQ(platform.Presents(), highlighted);
 }
 
 class MusicWatchdog : public HomeFixture {

@@ -29,7 +29,8 @@ void FakePlatform::OpenMessageBox(const rt::MessageBoxRequest& request) {
   messageBoxes_.push_back(request);
   messageBoxShowing_ = true;
   if (boxWatcher_) boxWatcher_();
-  Schedule(now_ + answerDelay_, rt::InputEvent{.type = rt::InputEvent::Type::MessageBoxDismissed});
+  if (answerDelay_ != rt::kForever)
+    Schedule(now_ + answerDelay_, rt::InputEvent{.type = rt::InputEvent::Type::MessageBoxDismissed});
 }
 
 void FakePlatform::SetScreen(int widthPixels, int heightPixels, double twipsPerPixel) {

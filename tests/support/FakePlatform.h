@@ -35,6 +35,9 @@ class FakePlatform : public rt::Platform {
   void Stall(rt::Micros duration) { now_ += duration; }
   // Each message box is answered this long after it opens.
   void AnswerMessageBoxesAfter(rt::Micros delay) { answerDelay_ = delay; }
+  // Message boxes stay open until the script answers them.
+  void LeaveMessageBoxesOpen() { answerDelay_ = rt::kForever; }
+  bool InputScheduled() const { return !script_.empty(); }
   // Runs as each message box opens, to see what came before it.
   void OnMessageBoxOpen(std::function<void()> watcher) { boxWatcher_ = std::move(watcher); }
 

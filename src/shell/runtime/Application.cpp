@@ -63,9 +63,16 @@ Form& Application::FormNamed(std::string_view name) {
   throw std::out_of_range("no such form: " + std::string(name));
 }
 
-bool Application::IsCreated(std::string_view name) const {
-  return std::any_of(registry_.begin(), registry_.end(),
-                     [&](const auto& entry) { return entry->name == name && entry->instance; });
+Form* Application::Instance(std::string_view name) const {
+  for (const auto& entry : registry_)
+    if (entry->name == name && entry->instance) return entry->instance.get();
+  return nullptr;
+}
+
+std::vector<std::string> Application::FormNames() const {
+  std::vector<std::string> names;
+  for (const auto& entry : registry_) names.push_back(entry->name);
+  return names;
 }
 
 Form& Application::Show(Form& form) {
@@ -266,6 +273,7 @@ void Application::FireDueTimers() {
     const Micros now = Now();
     if (!timer || timer->Deadline() > now) return;
     HandlerScope scope(*this);
+    if (observer_) observer_->BeforeTick(*timer);
     timer->Fire(now);
   }
 }

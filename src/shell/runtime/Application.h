@@ -8,6 +8,7 @@
 
 #include "shell/runtime/Form.h"
 #include "shell/runtime/MessageBox.h"
+#include "shell/runtime/Observer.h"
 #include "shell/runtime/Platform.h"
 #include "shell/runtime/Tooltip.h"
 
@@ -32,13 +33,19 @@ class Application {
   F& Get(std::string_view name) {
     return dynamic_cast<F&>(FormNamed(name));
   }
-  bool IsCreated(std::string_view name) const;
+  bool IsCreated(std::string_view name) const { return Instance(name) != nullptr; }
+  // The live instance of a form, nullptr while it is not created.
+  Form* Instance(std::string_view name) const;
+  // The names of every registered form, in the order of registration.
+  std::vector<std::string> FormNames() const;
   // Loads the form if need be and brings it to the front. A form already
   // unloaded comes back as a new instance from its design; the form shown is returned.
   Form& Show(Form& form);
   void Unload(Form& form);
   // The shown form that covers the screen and takes the input, if any.
   Form* Front() const;
+  // Every shown form, the front one first.
+  const std::vector<Form*>& ShownForms() const { return shown_; }
 
   // Entry points of the program and of tests. Each returns once the program has
   // ended (Start, Run) or the given input or time has been processed.
@@ -62,6 +69,10 @@ class Application {
   CalendarDate Today() { return platform_.Today(); }
   Micros Now() { return platform_.Now(); }
   const Tooltip& CurrentTooltip() const { return tooltip_; }
+
+  // One observer at a time; nullptr stops observing.
+  void Observe(Observer* observer) { observer_ = observer; }
+  Observer* Observing() const { return observer_; }
 
  private:
   struct Registered;
@@ -106,6 +117,7 @@ class Application {
   bool tooltipChanged_ = false;
   const Form* paintedFront_ = nullptr;
   PictureRef pointerShown_;
+  Observer* observer_ = nullptr;
 };
 
 }  // namespace quil::rt

@@ -1,5 +1,6 @@
 #include "shell/runtime/Control.h"
 
+#include "shell/runtime/Application.h"
 #include "shell/runtime/Form.h"
 #include "shell/runtime/Frame.h"
 
@@ -52,15 +53,22 @@ void Control::SetVisible(bool visible) {
 bool Control::Shown() const { return visible_ && (!container_ || container_->Shown()); }
 
 void Control::Click() const {
+  Observed(Observer::Input::Click);
   if (click_) click_();
 }
 
 void Control::MouseMove() const {
+  Observed(Observer::Input::MouseMove);
   if (mouseMove_) mouseMove_();
 }
 
 void Control::KeyUp(int keyCode, int shift) const {
+  Observed(Observer::Input::KeyUp);
   if (keyUp_) keyUp_(keyCode, shift);
+}
+
+void Control::Observed(Observer::Input input) const {
+  if (Observer* observer = form_.App().Observing()) observer->BeforeInput(form_, this, input);
 }
 
 void Control::Changed() { form_.Invalidate(); }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "shell/runtime/Observer.h"
 #include "shell/runtime/Twips.h"
 
 namespace quil::rt {
@@ -69,6 +70,8 @@ class Control {
   void Changed();
 
  private:
+  void Observed(Observer::Input input) const;
+
   Form& form_;
   ControlKind kind_;
   std::string name_;

@@ -47,15 +47,22 @@ void Form::Load() {
 }
 
 void Form::Click() const {
+  Observed(Observer::Input::Click);
   if (click_) click_();
 }
 
 void Form::MouseMove() const {
+  Observed(Observer::Input::MouseMove);
   if (mouseMove_) mouseMove_();
 }
 
 void Form::KeyUp(int keyCode, int shift) const {
+  Observed(Observer::Input::KeyUp);
   if (keyUp_) keyUp_(keyCode, shift);
+}
+
+void Form::Observed(Observer::Input input) const {
+  if (Observer* observer = app_.Observing()) observer->BeforeInput(*this, nullptr, input);
 }
 
 Form& Form::Show() { return app_.Show(*this); }

@@ -10,6 +10,7 @@
 
 #include "shell/runtime/Colour.h"
 #include "shell/runtime/Control.h"
+#include "shell/runtime/Observer.h"
 #include "shell/runtime/Picture.h"
 #include "shell/runtime/PictureBox.h"
 #include "shell/runtime/Timer.h"
@@ -101,6 +102,7 @@ class Form {
   void Painted() { dirty_ = false; }
 
  private:
+  void Observed(Observer::Input input) const;
   void Register(std::unique_ptr<Control> control);
   std::vector<PictureBox*> TabOrder() const;
 

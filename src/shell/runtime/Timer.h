@@ -20,6 +20,7 @@ class Timer {
   Timer& operator=(const Timer&) = delete;
 
   const std::string& Name() const { return name_; }
+  Form& Owner() const { return form_; }
   int Interval() const { return intervalMs_; }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);

@@ -20,6 +20,15 @@ VideoSubsystem::VideoSubsystem() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+  // Without a desktop SDL falls back to drawing into memory, where the window
+  // and its message boxes would wait for a click that can never come.
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    const char* display = SDL_getenv("DISPLAY");
+    throw std::runtime_error(display && *display ? "cannot open the display " + std::string(display)
+                                                 : std::string("no display to open: DISPLAY is not set"));
+  }
 }
 
 VideoSubsystem::~VideoSubsystem() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
