@@ -59,7 +59,8 @@ echo "lost sound output: menu and channel screen answered, clean exit"
 
 # A read-only program folder, in a mount namespace of its own.
 app=$(app_folder Sfx Music)
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_WORK/sound.raw" \
+# shellcheck disable=SC2016  # the inner shell expands its own arguments
+env SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_WORK/sound.raw" \
   unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && exec "$2"' \
   sh "$(dirname "$app")" "$app" >"$E2E_WORK/program.log" 2>&1 &
 E2E_PROGRAM_PID=$!
