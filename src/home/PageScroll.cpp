@@ -14,35 +14,33 @@ namespace quil::home {
 namespace {
 
 constexpr double kStep = 1000;
-// A page leaving to the right is out once its column-1 frames pass this Left;
-// one leaving to the left once its column-4 frames pass the other.
-constexpr double kOutRight = 15000;
-constexpr double kOutLeft = -2000;
-// A page arriving from the right is snapped once a column-1 frame lies in the
-// window at the first column, one arriving from the left once a column-4 frame
-// lies in the window at the last; both windows are one step wide.
-constexpr double kColumnOneLeft = 1080;
-constexpr double kColumnFourLeft = 8640;
 
+// One way of scrolling to a page. The leaving group is out once its reference
+// frame has reached `outAt` in the direction of the step; the arriving group is
+// snapped once its reference frame lies within one step of `snapFrom`.
 struct ScrollCase {
   int page;                     // CurrentPage, the page being scrolled to
   std::optional<bool> forward;  // PageForward, read only where the page can be reached both ways
   int leaving;                  // groups, 1 to 4
   int arriving;
-  double step;          // per tick, for both groups
-  int leavingReference;  // the frame whose Left tells that the leaving group is out
-  int arrivingReference; // the frame whose Left tells that the arriving group is close
+  double step;  // per tick, for both groups
+  int outFrame;
+  double outAt;
+  int snapFrame;
+  double snapFrom;
 };
 
-// Frames by tile number: column-1 row-3 and column-4 row-3 frames tell when a
-// page is out; column-1 row-1 and column-4 row-1 frames when it has arrived.
+// A group leaving to the right is watched by its column-1 row-3 frame, one
+// leaving to the left by its column-4 row-3 frame; a group arriving from the
+// right by its column-1 row-1 frame, one arriving from the left by its column-4
+// row-1 frame.
 constexpr std::array<ScrollCase, 6> kScrollCases{{
-    {0, std::nullopt, 2, 1, +kStep, 21, 4},
-    {1, true, 1, 2, -kStep, 12, 13},
-    {1, false, 3, 2, +kStep, 33, 16},
-    {2, true, 2, 3, -kStep, 24, 25},
-    {2, false, 4, 3, +kStep, 45, 28},
-    {3, std::nullopt, 3, 4, -kStep, 36, 37},
+    {0, std::nullopt, 2, 1, +kStep, 21, 15000, 4, 8640},
+    {1, true, 1, 2, -kStep, 12, -2000, 13, 1080},
+    {1, false, 3, 2, +kStep, 33, 15000, 16, 8640},
+    {2, true, 2, 3, -kStep, 24, -2000, 25, 1080},
+    {2, false, 4, 3, +kStep, 45, 15000, 28, 8640},
+    {3, std::nullopt, 3, 4, -kStep, 36, -2000, 37, 1080},
 }};
 
 // Where a tile picture sits in its frame after a page has arrived.
@@ -67,13 +65,10 @@ const ScrollCase* CaseFor(int page, bool forward) {
 
 int FirstTile(int group) { return (group - 1) * design::kTilesPerPage + 1; }
 
-bool Out(const ScrollCase& scroll, double referenceLeft) {
-  return scroll.step > 0 ? referenceLeft >= kOutRight : referenceLeft <= kOutLeft;
-}
+bool Out(const ScrollCase& scroll, double left) { return scroll.step > 0 ? left >= scroll.outAt : left <= scroll.outAt; }
 
-bool InSnapWindow(const ScrollCase& scroll, double referenceLeft) {
-  const double from = scroll.step > 0 ? kColumnFourLeft : kColumnOneLeft;
-  return referenceLeft >= from && referenceLeft <= from + kStep;
+bool InSnapWindow(const ScrollCase& scroll, double left) {
+  return left >= scroll.snapFrom && left <= scroll.snapFrom + kStep;
 }
 
 }  // namespace
@@ -96,9 +91,9 @@ void Form1::TimerPage_Timer() {
   };
 
   if (!PageMovingIn) moveGroup(scroll->leaving);
-  if (!Out(*scroll, frameLeft(scroll->leavingReference))) return;
+  if (!Out(*scroll, frameLeft(scroll->outFrame))) return;
   PageMovingIn = true;
-  if (!InSnapWindow(*scroll, frameLeft(scroll->arrivingReference))) {
+  if (!InSnapWindow(*scroll, frameLeft(scroll->snapFrame))) {
     moveGroup(scroll->arriving);
     return;
   }

@@ -118,14 +118,6 @@ TEST_F(ChannelPaint, ALongTitleWrapsOntoASecondLineWithinItsBox) {
   EXPECT_GT(CountNear(screen, box, kWhite), 60) << "second line";
 }
 
-TEST_F(ChannelPaint, StartLeavesOnlyTheBlackWindow) {
-  MenuAtRest();
-  Revealed(*channels::ChannelNamed("FormAlleyFury3"));
-  driver.Click("Label6");
-  const PixelProbe screen(paint::PaintToPixels(*app.Front()));
-  EXPECT_EQ(CountNear(screen, {0, 0, 800, 600}, rt::ToRgb(kBlack)), 800 * 600);
-}
-
 TEST_F(ChannelPaint, TheZoomBoxIsAWhiteSquareGrowingFromTheMiddleUntilItCoversTheScreen) {
   auto& menu = MenuAtRest();
   ClickTile(5);

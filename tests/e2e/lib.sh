@@ -174,7 +174,38 @@ shoot() {
   import -window root "$E2E_WORK/$1.png"
 }
 
-shot() { echo "$E2E_WORK/$1.png"; }
+# shot NAME: the file of a screenshot, NAME.png, or NAME.ppm when a burst took it.
+shot() {
+  local file="$E2E_WORK/$1.png"
+  [[ -f $file || ! -f "$E2E_WORK/$1.ppm" ]] || file="$E2E_WORK/$1.ppm"
+  echo "$file"
+}
+
+# start_burst NAME COUNT INTERVAL_MS: in the background, COUNT screenshots
+# INTERVAL_MS apart, NAME-1 to NAME-COUNT, fast enough to catch an animation;
+# finish_burst waits for them. The tool's path is in QUIL_FRAME_BURST.
+start_burst() {
+  [[ -x "${QUIL_FRAME_BURST:-}" ]] || fail "no frame-burst tool: set QUIL_FRAME_BURST"
+  "$QUIL_FRAME_BURST" "$2" "$3" "$E2E_WORK/$1" &
+  E2E_BURST_PID=$!
+}
+finish_burst() {
+  wait "$E2E_BURST_PID" || fail "the burst of screenshots failed"
+}
+
+# burst_pixels NAME COUNT X,Y...: for each screenshot of a burst, one line
+# with the R,G,B of each point, separated by blanks.
+burst_pixels() {
+  local name=$1 count=$2 format="" point x y i
+  shift 2
+  for point in "$@"; do
+    x=${point%,*} y=${point#*,}
+    format+="%[fx:round(255*p{$x,$y}.r)],%[fx:round(255*p{$x,$y}.g)],%[fx:round(255*p{$x,$y}.b)] "
+  done
+  local files=()
+  for ((i = 1; i <= count; i++)); do files+=("$E2E_WORK/$name-$i.ppm"); done
+  convert "${files[@]}" -format "${format% }\n" info:
+}
 
 # pixels SHOT X,Y...: prints R,G,B (0-255) of each point, one per line.
 pixels() {
@@ -350,6 +381,19 @@ best_match() {
       printf "%.3f %d\n", best, bestlag * 10
     }' "$1" "$2"
 }
+
+# --- the pointer ------------------------------------------------------------
+
+# pointer_state: "visible" or "hidden", as the X server shows the pointer now;
+# screenshots leave the pointer out. The tool's path is in QUIL_CURSOR_STATE.
+pointer_state() {
+  [[ -x "${QUIL_CURSOR_STATE:-}" ]] || fail "no cursor-state tool: set QUIL_CURSOR_STATE"
+  local state _
+  read -r state _ < <("$QUIL_CURSOR_STATE")
+  echo "$state"
+}
+pointer_hidden() { [[ $(pointer_state) == hidden ]]; }
+pointer_visible() { [[ $(pointer_state) == visible ]]; }
 
 # --- input ------------------------------------------------------------------
 

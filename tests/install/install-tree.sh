@@ -34,6 +34,12 @@ appstreamcli validate --no-net "${metainfo[@]}" >"$work/appstream.log" 2>&1 ||
   fail "the metainfo is not valid: $(cat "$work/appstream.log")"
 grep -q '<launchable type="desktop-id">quil-os.desktop</launchable>' "${metainfo[@]}" ||
   fail "the metainfo does not launch quil-os.desktop"
+# Its screenshots are the tour's in docs/screenshots, published on the web site.
+mapfile -t shown < <(grep -o 'screenshots/[^<]*\.png' "${metainfo[@]}")
+((${#shown[@]} >= 3)) || fail "the metainfo shows ${#shown[@]} screenshots"
+for screenshot in "${shown[@]}"; do
+  [[ -f "$(dirname "$0")/../../docs/$screenshot" ]] || fail "the metainfo shows docs/$screenshot, which is missing"
+done
 
 # The scalable icon is checked as librsvg draws it, through the assets tool.
 "$build/assets/tool/quil_assetgen" icon "$share/icons/hicolor/scalable/apps/quil-os.svg" 96 "$work/scalable.png" ||
