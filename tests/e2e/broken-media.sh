@@ -60,13 +60,13 @@ for case in "${cases[@]}"; do
     sleep 0.1
   done
   click_at "${game_tile[@]}"
-  wait_until 5 "$name: the channel screen" channel_on_screen
+  wait_until 10 "$name: the channel screen" channel_on_screen
   click_at "${quil_menu[@]}"
-  wait_until 5 "$name: the menu again" menu_on_screen
+  wait_until 10 "$name: the menu again" menu_on_screen
   click_at "${E2E_RIGHT_ARROW[@]}"
   sleep 0.3
   xdotool key 1
-  wait_until 5 "$name: the music panel" music_panel_open
+  wait_until 10 "$name: the music panel" music_panel_open
   # The menu track started again 1.5 s after the return; a cut one is over by now.
   sleep 2
   level=$(sound_rms $(($(sound_mark) - 700)) "$(sound_mark)")
@@ -76,7 +76,7 @@ for case in "${cases[@]}"; do
     awk -v level="$level" 'BEGIN { exit !(level < 0.001) }' || fail "$name: sound where the track is bad (RMS $level)"
   fi
   click_at 400 561
-  wait_until 5 "$name: the end after the exit click" program_ended
+  wait_until 10 "$name: the end after the exit click" program_ended
   status=$(program_exit_status)
   ((status == 0)) || fail "$name: exit status $status"
   said=$(grep -v '^CRITICAL: ' "$E2E_WORK/program.log" || true)

@@ -3,7 +3,7 @@
 # set): pointer moves, clicks and keys anywhere in the window, message boxes
 # answered, the program started again whenever Escape or the exit button ends
 # it. It must never crash (every end has status 0), never stop answering (a
-# click on a tile changes the screen within QUIL_X_MONKEY_ANSWER_MS, 3000
+# click on a tile changes the screen within QUIL_X_MONKEY_ANSWER_MS, 5000
 # unless set), write no X or SDL error to its log, and grow its memory by at
 # most 2 MB over a long life. QUIL_X_MONKEY_SEED repeats a run.
 # shellcheck source-path=SCRIPTDIR
@@ -11,7 +11,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_scenario x-monkey "$@"
 
 seconds=${QUIL_X_MONKEY_SECONDS:-30}
-answer_limit=${QUIL_X_MONKEY_ANSWER_MS:-3000}
+answer_limit=${QUIL_X_MONKEY_ANSWER_MS:-5000}
 seed=${QUIL_X_MONKEY_SEED:-$((SRANDOM % 100000))}
 RANDOM=$seed
 echo "seed $seed, ${seconds}s"
