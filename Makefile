@@ -44,7 +44,10 @@ soak: build
 	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
 	@QUIL_X_MONKEY_SECONDS=$(QUIL_SOAK_SECONDS) bash tests/e2e/x-monkey.sh $(BUILD)/bin/quil-os $(BUILD)/soak-artifacts
 
-install: build
+# Installs what `make` built, without building: run as root it would leave
+# files in the build tree that the user can no longer change.
+install:
+	@test -f $(BUILD)/cmake_install.cmake || { echo "Nothing built to install: run make first." >&2; exit 1; }
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 package: deps
