@@ -43,11 +43,18 @@ bench: build
 	@bench/run.sh $(BUILD)
 
 # The long runs: ten million monkey events on the virtual clock (QUIL_MONKEY_SEED
-# picks the seed, a fresh one otherwise), reporting events per second.
+# picks the seed, a fresh one otherwise), reporting events per second; then the
+# real program under random X input for QUIL_SOAK_SECONDS (two minutes unless
+# set; 3600 for the hour).
+QUIL_SOAK_SECONDS ?= 120
 soak: build
 	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
+	@QUIL_X_MONKEY_SECONDS=$(QUIL_SOAK_SECONDS) bash tests/e2e/x-monkey.sh $(BUILD)/bin/quil-os $(BUILD)/soak-artifacts
 
-install: build
+# Installs what `make` built, without building: run as root it would leave
+# files in the build tree that the user can no longer change.
+install:
+	@test -f $(BUILD)/cmake_install.cmake || { echo "Nothing built to install: run make first." >&2; exit 1; }
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 package: deps

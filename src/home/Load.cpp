@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kRequiredResolution = " 800 x 600";
 // Load puts the frames of pages 3 and 4 onto the columns of page 2, where the page scroll starts them from.
-constexpr double kPageTwoColumns[] = {14280, 16800, 19320, 21840};
+constexpr double kPageWidth = 13200;
 
 }  // namespace
 
@@ -28,7 +28,7 @@ void Form1::Form_Load() {
   warning.SetTop(720);
   warning.SetLeft(1200);
   for (int tile = 25; tile <= design::kTileCount; ++tile)
-    Get<rt::Shape>(design::TileFrameName(tile)).SetLeft(kPageTwoColumns[(tile - 1) % 4]);
+    Get<rt::Shape>(design::TileFrameName(tile)).SetLeft(design::TileColumnLeft(tile) + kPageWidth);
   SetWidth(13100);
   Get<rt::Image>("Image4").SetPicture(warning.Picture());
   CurrentPage = 0;

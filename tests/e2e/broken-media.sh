@@ -2,12 +2,13 @@
 # Broken sound files, each alone beside the program: it still reaches the
 # menu, a channel screen and the music panel and ends through its exit with
 # status 0, silent where the file is bad, naming each bad file on stderr at
-# most once and saying nothing else. The second argument is the tool that
-# makes the broken files.
+# most once and saying nothing else. The third argument is the tool that
+# makes the broken files, the fourth the group of cases: effects or music.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 broken_media=$(realpath "$3")
-e2e_scenario broken-media "$1" "$2"
+group=$4
+e2e_scenario "broken-$group" "$1" "$2"
 
 # A tile of a game (Skyhop Quest), the channel screen's "Quil Menu" button,
 # and a point that is grey bar on the menu but page on a channel screen.
@@ -17,19 +18,24 @@ channel_probe=400,585
 channel_on_screen() { shoot probe && [[ $(pixels probe $channel_probe) == 230,230,230 ]]; }
 
 # NAME:CHANGE:MUSIC, MUSIC telling whether the menu music is heard at the end.
-cases=(
+# shellcheck disable=SC2034  # the group argument names one of the two lists
+effects=(
   "no-sfx:rm -r Sfx:heard"
-  "no-music:rm -r Music:silent"
   "empty-wav:empty Sfx/A_click.wav:heard"
   "truncated-wav:truncated-wav Sfx/tool_tip_text_BEST2.wav:heard"
   "text-wav:text Sfx/retro_game_show.wav:heard"
   "fifo-wav:fifo Sfx/tool_tip_text_BEST2.wav:heard"
+)
+# shellcheck disable=SC2034
+music=(
+  "no-music:rm -r Music:silent"
   "empty-mp3:empty Music/Menu.mp3:silent"
   "truncated-mp3:truncated-mp3 Music/Menu.mp3:silent"
   "png-mp3:png Music/Menu.mp3:silent"
   "directory-mp3:directory Music/Menu.mp3:silent"
   "two-hour-mp3:two-hour-mp3 Music/Menu.mp3:heard"
 )
+declare -n cases=$group
 
 bin=$(dirname "$E2E_PROGRAM")
 mkdir "$E2E_WORK/whole"
@@ -37,7 +43,7 @@ cp -r "$bin/Sfx" "$bin/Music" "$E2E_PROGRAM" "$E2E_WORK/whole/"
 start_display
 
 for case in "${cases[@]}"; do
-  IFS=: read -r name change music <<<"$case"
+  IFS=: read -r name change heard <<<"$case"
   app="$E2E_WORK/$name"
   cp -al "$E2E_WORK/whole" "$app"
   if [[ $change == rm* ]]; then
@@ -54,23 +60,23 @@ for case in "${cases[@]}"; do
     sleep 0.1
   done
   click_at "${game_tile[@]}"
-  wait_until 5 "$name: the channel screen" channel_on_screen
+  wait_until 10 "$name: the channel screen" channel_on_screen
   click_at "${quil_menu[@]}"
-  wait_until 5 "$name: the menu again" menu_on_screen
+  wait_until 10 "$name: the menu again" menu_on_screen
   click_at "${E2E_RIGHT_ARROW[@]}"
   sleep 0.3
   xdotool key 1
-  wait_until 5 "$name: the music panel" music_panel_open
+  wait_until 10 "$name: the music panel" music_panel_open
   # The menu track started again 1.5 s after the return; a cut one is over by now.
   sleep 2
   level=$(sound_rms $(($(sound_mark) - 700)) "$(sound_mark)")
-  if [[ $music == heard ]]; then
+  if [[ $heard == heard ]]; then
     awk -v level="$level" 'BEGIN { exit !(level > 0.005) }' || fail "$name: no menu music (RMS $level)"
   else
     awk -v level="$level" 'BEGIN { exit !(level < 0.001) }' || fail "$name: sound where the track is bad (RMS $level)"
   fi
   click_at 400 561
-  wait_until 5 "$name: the end after the exit click" program_ended
+  wait_until 10 "$name: the end after the exit click" program_ended
   status=$(program_exit_status)
   ((status == 0)) || fail "$name: exit status $status"
   said=$(grep -v '^CRITICAL: ' "$E2E_WORK/program.log" || true)
@@ -78,7 +84,7 @@ for case in "${cases[@]}"; do
   other_lines=$(grep -vc "^Quil OS: cannot play $app/" <<<"$said" || true)
   [[ -z "$said" ]] && other_lines=0
   ((bad_lines <= 1 && other_lines == 0)) || fail "$name: the program said:"$'\n'"$said"
-  echo "$name: menu, channel screen and panel reached, music $music (RMS $level), $bad_lines line on stderr," \
+  echo "$name: menu, channel screen and panel reached, music $heard (RMS $level), $bad_lines line on stderr," \
     "$(($(now_ms) - started))ms"
   rm -rf "$app"
 done

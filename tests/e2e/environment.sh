@@ -16,15 +16,15 @@ visit() {
   wait_for_main_window
   reveal_menu
   click_at "${game_tile[@]}"
-  wait_until 5 "$1: the channel screen" channel_on_screen
+  wait_until 10 "$1: the channel screen" channel_on_screen
   click_at 267 512
-  wait_until 5 "$1: the menu again" menu_on_screen
+  wait_until 10 "$1: the menu again" menu_on_screen
 }
 
 # exit_cleanly WHAT: the exit button ends it with status 0.
 exit_cleanly() {
   click_at 400 561
-  wait_until 5 "$1: the end after the exit click" program_ended
+  wait_until 10 "$1: the end after the exit click" program_ended
   local status
   status=$(program_exit_status)
   ((status == 0)) || fail "$1: exit status $status"
@@ -39,7 +39,7 @@ for signal in TERM INT; do
   E2E_PROGRAM_PID=$!
   visit "SIG$signal"
   click_at 680 520
-  wait_until 5 "SIG$signal: the message board's box" window_shown "lol, e-mail"
+  wait_until 10 "SIG$signal: the message board's box" window_shown "lol, e-mail"
   sent=$(now_ms)
   kill -s "$signal" "$E2E_PROGRAM_PID"
   wait_until 3 "SIG$signal: the end" program_ended
@@ -59,7 +59,8 @@ echo "lost sound output: menu and channel screen answered, clean exit"
 
 # A read-only program folder, in a mount namespace of its own.
 app=$(app_folder Sfx Music)
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_WORK/sound.raw" \
+# shellcheck disable=SC2016  # the inner shell expands its own arguments
+env SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_WORK/sound.raw" \
   unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && exec "$2"' \
   sh "$(dirname "$app")" "$app" >"$E2E_WORK/program.log" 2>&1 &
 E2E_PROGRAM_PID=$!

@@ -3,7 +3,7 @@
 # set): pointer moves, clicks and keys anywhere in the window, message boxes
 # answered, the program started again whenever Escape or the exit button ends
 # it. It must never crash (every end has status 0), never stop answering (a
-# click on a tile changes the screen within QUIL_X_MONKEY_ANSWER_MS, 2500
+# click on a tile changes the screen within QUIL_X_MONKEY_ANSWER_MS, 5000
 # unless set), write no X or SDL error to its log, and grow its memory by at
 # most 2 MB over a long life. QUIL_X_MONKEY_SEED repeats a run.
 # shellcheck source-path=SCRIPTDIR
@@ -11,15 +11,17 @@ source "$(dirname "$0")/lib.sh"
 e2e_scenario x-monkey "$@"
 
 seconds=${QUIL_X_MONKEY_SECONDS:-30}
-answer_limit=${QUIL_X_MONKEY_ANSWER_MS:-2500}
+answer_limit=${QUIL_X_MONKEY_ANSWER_MS:-5000}
 seed=${QUIL_X_MONKEY_SEED:-$((SRANDOM % 100000))}
 RANDOM=$seed
 echo "seed $seed, ${seconds}s"
 
-keys=(p m 1 2 p m 1 2 Tab Return space a z F1 Left Right BackSpace shift+1 ctrl+p KP_1 Escape)
+# Return answers message boxes, so it comes often; Escape ends the program
+# while an arrow has the focus.
+keys=(p m 1 2 p m 1 2 Tab Return Return Return space a z F1 Left Right BackSpace shift+1 ctrl+p KP_1 Escape Escape)
 # Each life of the program: its pid, when it started, its memory samples.
-starts=0 ends=0 checks=0 slowest=0 life_start=0
-first_sample_ms=$((seconds * 500 < 60000 ? seconds * 500 : 60000))
+starts=0 ends=0 checks=0 slowest=0 life_start=0 actions=0
+first_sample_ms=$((seconds * 250 < 60000 ? seconds * 250 : 60000))
 rss_first="" rss_last="" rss_report=""
 
 launch() {
@@ -32,7 +34,7 @@ launch() {
 
 rss_kb() { awk '/^VmRSS/ { print $2 }' "/proc/$E2E_PROGRAM_PID/status" 2>/dev/null || echo 0; }
 
-# Memory a minute into a life (half-way through a short run) against the
+# Memory a minute into a life (a quarter of a short run in) against the
 # life's last sample.
 judge_memory() {
   [[ -n "$rss_first" && -n "$rss_last" ]] || return 0
@@ -66,6 +68,7 @@ check_answers() {
     program_ended && return 0
   done
   took=$(($(now_ms) - clicked))
+  ((took < answer_limit)) || fail "the screen changed only ${took}ms after a click on a tile"
   ((took > slowest)) && slowest=$took
   checks=$((checks + 1))
 }
@@ -75,28 +78,46 @@ start_display
 launch
 began=$(now_ms)
 next_check=$((began + 3000))
-while (($(now_ms) - began < seconds * 1000)); do
-  relaunch_if_ended
-  roll=$((RANDOM % 100))
-  x=$((RANDOM % 800)) y=$((RANDOM % 600))
+# Escape and the exit button end lives in the first third; the rest is one
+# long life, whose memory is judged.
+calm=$((began + seconds * 1000 / 3))
+# next_action: appends one random action to the xdotool command in `batch`.
+next_action() {
+  local roll=$((RANDOM % 100)) x=$((RANDOM % 800)) y=$((RANDOM % 600)) calm_now key
+  calm_now=$(($(now_ms) > calm))
+  actions=$((actions + 1))
   if ((roll < 35)); then
-    xdotool mousemove "$x" "$y" 2>/dev/null || true
+    batch+=(mousemove "$x" "$y")
   elif ((roll < 70)); then
-    # The exit button is left alone most of the time, so lives last.
-    if ((x > 330 && x < 470 && y > 540 && RANDOM % 20 != 0)); then y=$((RANDOM % 500)); fi
-    xdotool mousemove "$x" "$y" click "$((RANDOM % 10 == 0 ? 3 : 1))" 2>/dev/null || true
+    if ((x > 330 && x < 470 && y > 540 && (calm_now || RANDOM % 4 != 0))); then y=$((RANDOM % 500)); fi
+    # Now and then a channel screen's "Quil Menu" button, to come back to the
+    # menu, the right arrow, whose focus lets the keys act, or the exit.
+    case $((RANDOM % 12)) in
+      0) x=267 y=512 ;;
+      1) x=765 y=248 ;;
+      2) ((calm_now)) || x=400 y=561 ;;
+    esac
+    batch+=(mousemove "$x" "$y" click "$((RANDOM % 10 == 0 ? 3 : 1))")
   elif ((roll < 95)); then
     key=${keys[RANDOM % ${#keys[@]}]}
-    [[ $key == Escape && $((RANDOM % 8)) != 0 ]] && key=Return
-    xdotool key "$key" 2>/dev/null || true
+    [[ $key == Escape ]] && ((calm_now)) && key=Return
+    batch+=(key "$key")
   else
-    sleep "0.$((RANDOM % 9 + 1))"
+    batch+=(sleep "0.$((RANDOM % 9 + 1))")
   fi
+}
+
+while (($(now_ms) - began < seconds * 1000)); do
+  relaunch_if_ended
+  # Several actions to one xdotool: one process start is the costly part.
+  batch=()
+  for _ in 1 2 3 4 5 6 7 8; do next_action; done
+  xdotool "${batch[@]}" 2>/dev/null || true
   now=$(now_ms)
   if ((now >= next_check)); then
     life=$((now - life_start))
     rss=$(rss_kb)
-    # The first sample a minute into a life, or half-way through a short run.
+    # The first sample a minute into a life, or a quarter of a short run in.
     if ((life >= first_sample_ms)); then
       [[ -n "$rss_first" ]] || rss_first=$rss
       rss_last=$rss
@@ -110,5 +131,5 @@ judge_memory
 errors=$(grep -iE 'X Error|BadWindow|BadMatch|BadDrawable|X connection|SDL|terminate|Sanitizer|Segmentation|core dumped' \
   "$E2E_WORK/program.log" || true)
 [[ -z "$errors" ]] || fail "the program's log shows errors:"$'\n'"$errors"
-echo "${seconds}s: ${starts} lives, ${ends} ends through the program's own exit, ${checks} tile clicks answered," \
+echo "${seconds}s: ${actions} actions, ${starts} lives, ${ends} ends through the program's own exit, ${checks} tile clicks answered," \
   "slowest ${slowest}ms; memory: ${rss_report:-no life long enough to judge}"
