@@ -3,7 +3,8 @@
 // program's trace and the idle and memory figures read from /proc.
 //
 //   quil-bench-report --startup start.csv --instructions FLOOR QUIL --trace trace.txt
-//                     --idle PERCENT --rss START_KB AFTER_KB --visits N
+//                     --idle PERCENT INTERFACE_PERCENT --idle-floors MUSIC_PERCENT STILL_PERCENT
+//                     --rss START_KB WARM_KB AFTER_KB --visits N
 
 #include <algorithm>
 #include <cmath>
@@ -200,6 +201,14 @@ int main(int argc, char** argv) {
     const double main = std::atof(arg("idle", 1).c_str());
     Row("CPU at rest on the menu, music playing",
         Format("%.2f %% of a core (interface %.2f, sound %.2f)", idle, main, idle - main), "<= 0.5 %", idle <= 0.5);
+  }
+  if (!arg("idle-floors", 1).empty()) {
+    // What the program cannot spend less on: its music, decoded and mixed, and
+    // the runtime's wait when nothing moves. The arrows' swing is the rest.
+    Row("the same music alone (bare SDL2_mixer program)", Format("%.2f %% of a core", std::atof(arg("idle-floors").c_str())),
+        "floor", true);
+    Row("a still form on the same runtime", Format("%.2f %% of a core", std::atof(arg("idle-floors", 1).c_str())), "floor",
+        true);
   }
   if (!arg("rss", 2).empty()) {
     const double start = std::atof(arg("rss", 0).c_str()) / 1024;

@@ -7,13 +7,16 @@
 # 1. Start-up: hyperfine times the bare SDL2 floor program and quil-os (with
 #    QUIL_FIRST_FRAME_ONLY=1, so it ends right after its first frame) in one
 #    run; callgrind counts the instructions each executes to that frame.
-# 2. One session of quil-os with QUIL_TRACE on, driven by xdotool: the intro
+# 2. What rest costs without the program: the menu's music played alone by a
+#    bare SDL2_mixer program opened as the program opens it, and a still form
+#    on the program's runtime, each left alone for IDLE_SECONDS (20).
+# 3. One session of quil-os with QUIL_TRACE on, driven by xdotool: the intro
 #    click, hovers over a tile, a rest on the menu with the music playing
 #    (CPU share and resident memory), a page scroll there and back, the music
 #    panel up and down, two zooms into a channel screen and back (resident
 #    memory), then VISITS more channel visits (resident memory again) and the
 #    exit button. KEEP=DIR keeps the trace and the hyperfine figures there.
-# 3. quil-bench-report reads it all and prints the table.
+# 4. quil-bench-report reads it all and prints the table.
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
@@ -21,8 +24,10 @@ visits=${VISITS:-200}
 runs=${RUNS:-40}
 program="$build/bin/quil-os"
 floor="$build/bench/quil-first-frame-floor"
+music_floor="$build/bench/quil-music-floor"
+still_form="$build/bench/quil-idle-demo"
 report="$build/bench/quil-bench-report"
-for tool in "$program" "$floor" "$report"; do
+for tool in "$program" "$floor" "$music_floor" "$still_form" "$report"; do
   [[ -x $tool ]] || { echo "no $tool: build first (make bench does)" >&2; exit 2; }
 done
 for command in hyperfine valgrind Xvfb xdotool; do
@@ -61,12 +66,37 @@ say "instruction counts"
 floor_ir=$(instructions "$floor")
 quil_ir=$(instructions "$program")
 
-# --- 2. one traced session ------------------------------------------------------
+# --- 2. what rest costs without the program: its music alone, and a still form --
+hz=$(getconf CLK_TCK)
+idle_seconds=${IDLE_SECONDS:-20}
+# cpu_share PID SECONDS [TASK]: the CPU share of a process (or of one of its
+# threads) over SECONDS, in percent of a core.
+cpu_share() {
+  local stat="/proc/$1/stat" before after start end
+  [[ -n ${3:-} ]] && stat="/proc/$1/task/$3/stat"
+  before=$(awk '{ print $14 + $15 }' "$stat")
+  start=$(date +%s.%N)
+  sleep "$2"
+  after=$(awk '{ print $14 + $15 }' "$stat")
+  end=$(date +%s.%N)
+  awk -v used=$((after - before)) -v hz="$hz" -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", 100 * used / hz / (e - s) }'
+}
+# rest_share COMMAND...: the share of COMMAND left alone for idle_seconds.
+rest_share() {
+  "$@" >/dev/null 2>&1 &
+  local pid=$!
+  sleep 2
+  cpu_share "$pid" "$idle_seconds"
+  kill "$pid" && wait "$pid" 2>/dev/null || true
+}
+say "the music alone, a still form"
+music_only=$(SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null rest_share "$music_floor" "$(dirname "$program")/Music/Menu.mp3")
+still_only=$(rest_share "$still_form")
+
+# --- 3. one traced session ------------------------------------------------------
 click() { xdotool mousemove "$1" "$2" click 1; }
 point() { xdotool mousemove "$1" "$2"; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status"; }
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$program_pid/stat"; }
-main_ticks() { awk '{ print $14 + $15 }' "/proc/$program_pid/task/$program_pid/stat"; }
 
 say "traced session"
 QUIL_TRACE="$work/trace.txt" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null "$program" 2>/dev/null &
@@ -84,17 +114,11 @@ done
 point 30 30
 sleep 2
 rss_start=$(rss_kb)
-hz=$(getconf CLK_TCK)
-before=$(cpu_ticks)
-main_before=$(main_ticks)
-start=$(date +%s.%N)
-sleep "${IDLE_SECONDS:-20}"
-after=$(cpu_ticks)
-main_after=$(main_ticks)
-end=$(date +%s.%N)
-share() { awk -v used="$1" -v hz="$hz" -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", 100 * used / hz / (e - s) }'; }
-idle=$(share $((after - before)))
-idle_main=$(share $((main_after - main_before)))
+# The whole program and its interface thread over the same stretch.
+cpu_share "$program_pid" "$idle_seconds" >"$work/idle" &
+idle_main=$(cpu_share "$program_pid" "$idle_seconds" "$program_pid")
+wait $!
+idle=$(<"$work/idle")
 
 click 762 248                 # the next-page arrow: page 2 slides in
 sleep 1.2
@@ -132,9 +156,9 @@ if [[ -n ${KEEP:-} ]]; then
   cp "$work/trace.txt" "$work/startup.csv" "$KEEP/"
 fi
 
-# --- 3. the table -------------------------------------------------------------------
+# --- 4. the table -------------------------------------------------------------------
 echo
 echo "Quil OS benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 "$report" --startup "$work/startup.csv" --instructions "$floor_ir" "$quil_ir" --trace "$work/trace.txt" \
-  --idle "$idle" "$idle_main" --rss "$rss_start" "$rss_warm" "$rss_after" --visits "$visits"
+  --idle "$idle" "$idle_main" --idle-floors "$music_only" "$still_only" --rss "$rss_start" "$rss_warm" "$rss_after" --visits "$visits"
