@@ -301,11 +301,20 @@ wait_for_sound_until() {
   wait_until $((($1 - $(sound_mark)) / 1000 + 10)) "sound captured up to ${1}ms" captured_past "$1"
 }
 
+# captured FROM TO: the captured sound between FROM and TO as sox's text
+# listing; nothing when the span holds no captured sound (FROM before the
+# capture began counts from its start).
+captured() {
+  local from=$(($1 < 0 ? 0 : $1)) to=$2
+  ((to > from)) || return 0
+  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -t dat - trim "$(seconds "$from")" "$(seconds $((to - from)))"
+}
+
 # sound_onsets FROM TO: the start of each sound between FROM and TO, one per
 # line; sounds closer than E2E_SOUND_GAP_MS count as one.
 sound_onsets() {
-  local from=$1 to=$2
-  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -t dat - trim "$(seconds "$from")" "$(seconds $((to - from)))" |
+  local from=$(($1 < 0 ? 0 : $1)) to=$2
+  captured "$from" "$to" |
     awk -v from="$from" -v level="$E2E_SOUND_LEVEL" -v gap="$E2E_SOUND_GAP_MS" '
       /^;/ { next }
       {
@@ -320,8 +329,8 @@ sound_onsets() {
 # sound_end FROM TO: the end of the last sound between FROM and TO; FROM when
 # there is none.
 sound_end() {
-  local from=$1 to=$2
-  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -t dat - trim "$(seconds "$from")" "$(seconds $((to - from)))" |
+  local from=$(($1 < 0 ? 0 : $1)) to=$2
+  captured "$from" "$to" |
     awk -v from="$from" -v level="$E2E_SOUND_LEVEL" '
       /^;/ { next }
       $2 > level || $2 < -level || $3 > level || $3 < -level { last = $1 * 1000 }
@@ -330,7 +339,9 @@ sound_end() {
 
 # sound_rms FROM TO: the RMS level between FROM and TO, 0 to 1.
 sound_rms() {
-  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -n trim "$(seconds "$1")" "$(seconds $(($2 - $1)))" stat 2>&1 |
+  local from=$(($1 < 0 ? 0 : $1))
+  (($2 > from)) || { echo 0; return 0; }
+  sox "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw" -n trim "$(seconds "$from")" "$(seconds $(($2 - from)))" stat 2>&1 |
     awk '/RMS +amplitude/ { print $3 }'
 }
 
@@ -357,7 +368,9 @@ envelope() {
 
 # captured_envelope FROM TO: the envelope of the captured sound between FROM and TO.
 captured_envelope() {
-  envelope "$1" $(($2 - $1)) "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw"
+  local from=$(($1 < 0 ? 0 : $1))
+  (($2 > from)) || return 0
+  envelope "$from" $(($2 - from)) "${E2E_SOX_RAW[@]}" "$E2E_WORK/sound.raw"
 }
 
 # best_match REFERENCE CAPTURED MAX_LAG: how closely the CAPTURED envelope file

@@ -62,19 +62,23 @@ rt::Micros SdlPlatform::Now() {
 }
 
 std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
-  RunIdleJob(deadline);
+  RunIdleJobs(deadline);
   SDL_Event event;
   while (NextEvent(event, deadline))
     if (auto input = Translate(event)) return input;
   return std::nullopt;
 }
 
-void SdlPlatform::RunIdleJob(rt::Micros deadline) {
-  if (idleJobs_.empty() || !window_ || deadline - Now() < kIdleJobRoom || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
-    return;
-  auto job = std::move(idleJobs_.front());
-  idleJobs_.pop_front();
-  job();
+// One after another while room is left: the black second is the only long
+// wait before the warning's pulse, and the sound device must be open by the
+// first click.
+void SdlPlatform::RunIdleJobs(rt::Micros deadline) {
+  while (!idleJobs_.empty() && window_ && deadline - Now() >= kIdleJobRoom &&
+         !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+    auto job = std::move(idleJobs_.front());
+    idleJobs_.pop_front();
+    job();
+  }
 }
 
 bool SdlPlatform::NextEvent(SDL_Event& event, rt::Micros deadline) {

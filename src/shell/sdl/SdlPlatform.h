@@ -45,7 +45,7 @@ class SdlPlatform final : public rt::Platform {
   std::string AppPath() override;
 
   // Work that the first frame does not need, done once the program is
-  // waiting with time to spare, one job per wait, in the order given.
+  // waiting with time to spare, in the order given, as many as fit.
   void WhenIdle(std::function<void()> job) { idleJobs_.push_back(std::move(job)); }
   // Runs once, right after the first frame reached the screen.
   void OnFirstFrame(std::function<void()> done) { firstFrame_ = std::move(done); }
@@ -54,7 +54,7 @@ class SdlPlatform final : public rt::Platform {
 
  private:
   bool NextEvent(SDL_Event& event, rt::Micros deadline);
-  void RunIdleJob(rt::Micros deadline);
+  void RunIdleJobs(rt::Micros deadline);
   std::optional<rt::InputEvent> Translate(const SDL_Event& event);
   std::optional<rt::InputEvent> WindowChanged(const SDL_WindowEvent& event);
   std::optional<rt::InputEvent> Key(const SDL_KeyboardEvent& event);

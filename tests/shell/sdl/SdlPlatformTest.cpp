@@ -207,5 +207,20 @@ TEST_F(SdlPlatformTest, WaitInputSleepsUntilItsDeadline) {
   EXPECT_LT(waited, 2s);
 }
 
+// The black second is the one long wait before the warning's pulse: every job
+// the first frame put off must fit into it, not one job per wait.
+TEST_F(SdlPlatformTest, IdleJobsWaitForTheFirstFrameThenAllRunInOneLongWait) {
+  std::vector<int> ran;
+  platform_.WhenIdle([&] { ran.push_back(1); });
+  platform_.WhenIdle([&] { ran.push_back(2); });
+  EXPECT_FALSE(platform_.WaitInput(platform_.Now() + rt::Milliseconds(150)));
+  EXPECT_TRUE(ran.empty()) << "ran before the first frame";
+  platform_.Present(form_, {});
+  Collect(50);  // the window's own events, with too little room for a job
+  EXPECT_TRUE(ran.empty()) << "ran in a short wait";
+  platform_.WaitInput(platform_.Now() + rt::Milliseconds(500));
+  EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+}
+
 }  // namespace
 }  // namespace quil::test
