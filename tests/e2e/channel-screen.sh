@@ -8,7 +8,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_scenario channel-screen "$@"
 
-tile_11=(484 368)
 start_caption=(539 512)
 quil_menu_caption=(267 512)
 page_background=(733 400)
@@ -19,9 +18,6 @@ page_colours=("banner@100,10=121,151,224" "thin band@20,245=192,192,192" "title 
 title_box=326x49+248+336
 screenshot_box=247x211+288+88
 
-channel_page_on_screen() {
-  shoot probe && [[ $(pixels probe 20,300 100,10 | tr '\n' ' ') == "128,128,128 121,151,224 " ]]
-}
 title_shown() { shoot probe && (($(colour_count probe $title_box $white) > 60)); }
 screen_black() { shoot probe && [[ $(brightness probe) == 0 ]]; }
 
@@ -33,11 +29,11 @@ revealed=$(now_ms)
 sleep_until $((revealed + 3000))
 
 # The tile: a burst of screenshots while the box grows, then the page.
-point_at "${tile_11[@]}"
+point_at "${E2E_TILE_11[@]}"
 start_burst zoom 30 10
 sleep 0.2
 xdotool click 1
-wait_until 5 "Skyhop World's channel screen" channel_page_on_screen
+wait_until 5 "Skyhop World's channel screen" skyhop_world_on_screen
 opened=$(now_ms)
 finish_burst
 # Every frame is the menu, the white zoom box over it (still growing while a
@@ -81,7 +77,7 @@ if (($(now_ms) - started < 1300)); then
 fi
 sleep_until $((started + 1800))
 point_at "${page_background[@]}"
-wait_until 3 "the page back after a movement" channel_page_on_screen
+wait_until 3 "the page back after a movement" skyhop_world_on_screen
 title_shown || fail "the title did not come back with the page"
 pointer_visible || fail "the pointer did not come back with the page"
 

@@ -437,6 +437,13 @@ menu_on_screen() {
   shoot probe && [[ $(pixels probe 20,20) == 241,241,241 ]]
 }
 
+# Skyhop World, tile 11 on page 1, a SUPER KESTREL screen: its title band
+# and its banner.
+E2E_TILE_11=(484 368)
+skyhop_world_on_screen() {
+  shoot probe && [[ $(pixels probe 20,300 100,10 | tr '\n' ' ') == "128,128,128 121,151,224 " ]]
+}
+
 # The first tile's frame of each page, seen between the frame's edge and its
 # picture, shows the page: its fill is page 1 white, page 2 peach, page 3
 # near-black, page 4 off-white.

@@ -9,6 +9,10 @@ namespace {
 // kept ones are let go rather than piling up.
 constexpr std::size_t kMaxKept = 128;
 
+bool SamePicture(const std::weak_ptr<const rt::Picture>& kept, const rt::PictureRef& picture) {
+  return !kept.owner_before(picture) && !picture.owner_before(kept);
+}
+
 }  // namespace
 
 ScaledPictures::~ScaledPictures() { Clear(); }
@@ -18,9 +22,21 @@ void ScaledPictures::Clear() {
   scaled_.clear();
 }
 
+void ScaledPictures::ForgetLetGo() {
+  std::erase_if(scaled_, [](auto& entry) {
+    if (!entry.second.picture.expired()) return false;
+    cairo_surface_destroy(entry.second.surface);
+    return true;
+  });
+}
+
 cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int width, int height) {
   const Key key{picture.get(), width, height};
-  if (const auto found = scaled_.find(key); found != scaled_.end()) return found->second.surface;
+  if (const auto found = scaled_.find(key); found != scaled_.end() && SamePicture(found->second.picture, picture))
+    return found->second.surface;
+  // Only a miss looks for copies of pictures let go, among them one that a new
+  // picture at the same address would otherwise be taken for.
+  ForgetLetGo();
   if (scaled_.size() >= kMaxKept) Clear();
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   cairo_t* cr = cairo_create(surface);

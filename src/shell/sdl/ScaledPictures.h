@@ -11,8 +11,9 @@
 
 namespace quil::paint {
 
-// Stretched pictures, scaled once per size and kept: a tile picture drawn in
-// every frame of a page scroll is filtered once, not in every frame.
+// Stretched pictures, scaled once per size and kept while the picture lives:
+// a tile picture drawn in every frame of a page scroll is filtered once, not
+// in every frame, and a channel screen's screenshot goes with its screen.
 //
 //   ScaledPictures scaled;
 //   scaled.Draw(cr, image.Picture(), box);
@@ -28,12 +29,15 @@ class ScaledPictures {
 
  private:
   struct Scaled {
-    rt::PictureRef picture;  // held, so the key's address stays this picture's
+    // Not held: a scaled copy must not keep its picture alive. It tells
+    // whether the picture at the key's address is still this one.
+    std::weak_ptr<const rt::Picture> picture;
     cairo_surface_t* surface;
   };
   using Key = std::tuple<const rt::Picture*, int, int>;
 
   cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, int width, int height);
+  void ForgetLetGo();
   void Clear();
 
   std::map<Key, Scaled> scaled_;

@@ -170,6 +170,19 @@ TEST_F(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint)
   ExpectEveryFrameWhole("the ground changes colour", 1, [&](int) { menu_->SetBackColor(kBlack); });
 }
 
+// Stretched pictures are kept scaled for the next frame, but only while
+// something shows them: a channel screen's screenshot must go with its screen.
+TEST_F(ScreenPainterTest, AStretchedPictureLetGoIsNotKeptByThePainter) {
+  auto& tile = Get<rt::Image>("Picture0");
+  std::weak_ptr<const rt::Picture> shown = tile.Picture();
+  tile.SetPicture(SplitPicture(137, 97, 0xFF00A000, 0xFFA000A0));
+  Frame();
+  EXPECT_TRUE(shown.expired()) << "the painter still holds the picture it no longer shows";
+  ExpectEveryFrameWhole("a new picture drawn where the old one was", 1, [&](int) {
+    tile.SetPicture(SplitPicture(137, 97, 0xFF3060C0, 0xFFC06030));
+  });
+}
+
 // A pointer over a tile repaints that tile, and a growing zoom box the strip it
 // newly covers, not the screen.
 TEST_F(ScreenPainterTest, SmallChangesRepaintSmallAreas) {
