@@ -14,8 +14,9 @@
 #    click, hovers over a tile, a rest on the menu with the music playing
 #    (CPU share and resident memory), a page scroll there and back, the music
 #    panel up and down, two zooms into a channel screen and back (resident
-#    memory), then VISITS more channel visits (resident memory again) and the
-#    exit button. KEEP=DIR keeps the trace and the hyperfine figures there.
+#    memory), then VISITS more channel visits over page 1's six game tiles
+#    (resident memory again) and the exit button. KEEP=DIR keeps the trace
+#    and the hyperfine figures there.
 # 4. quil-bench-report reads it all and prints the table.
 set -euo pipefail
 
@@ -129,17 +130,21 @@ sleep 1.5
 click 34 248                  # the previous-page arrow: back to page 1
 sleep 1.2
 
-visit() {                     # tile 3 zooms into its channel screen; "Quil Menu" returns
-  click 484 109
-  sleep "$1"
-  click 267 512
+# The game tiles of page 1 (3, 5, 8, 9, 11, 12), one after another: each
+# zooms into its channel screen, and "Quil Menu" returns.
+game_tiles=("484 109" "148 240" "652 240" "148 368" "484 368" "652 368")
+visit() {
+  # shellcheck disable=SC2086  # a tile is its two coordinates
+  click ${game_tiles[$1 % ${#game_tiles[@]}]}
   sleep "$2"
+  click 267 512
+  sleep "$3"
 }
-visit 1.2 1
-visit 1.2 1
+visit 0 1.2 1
+visit 1 1.2 1
 rss_warm=$(rss_kb)            # every picture and font of a channel screen now loaded
 say "$visits channel visits"
-for ((i = 0; i < visits; i++)); do visit 0.7 0.5; done
+for ((i = 0; i < visits; i++)); do visit "$i" 0.7 0.5; done
 sleep 1
 rss_after=$(rss_kb)
 

@@ -180,5 +180,5 @@ judge_memory
 errors=$(grep -iE 'X Error|BadWindow|BadMatch|BadDrawable|X connection|SDL|terminate|Sanitizer|Segmentation|core dumped' \
   "$E2E_WORK/program.log" || true)
 [[ -z "$errors" ]] || fail "the program's log shows errors:"$'\n'"$errors"
-echo "${seconds}s: ${actions} actions, ${starts} lives, ${ends} ends through the program's own exit, ${checks} tile clicks answered," \
+echo "${seconds}s: ${actions} actions, ${starts} lives, ${ends} ends with status 0 (the last by SIGTERM), ${checks} tile clicks answered," \
   "slowest ${slowest}ms; memory: ${rss_report:-no life long enough to judge}"
