@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "BrokenMedia.h"
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "ToneFiles.h"
 #include "audio/Mp3Player.h"
 #include "audio/SdlMixerMultimedia.h"

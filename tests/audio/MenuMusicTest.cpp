@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "audio/Playlist.h"
 #include "shell/runtime/Application.h"
 #include "shell/runtime/Form.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "audio/MusicError.h"
 #include "support/FakeMultimedia.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <thread>
 
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "ToneFiles.h"
 #include "audio/SdlMixerMultimedia.h"
 #include "support/FakeMultimedia.h"

@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "ToneFiles.h"
 #include "audio/MusicError.h"
 

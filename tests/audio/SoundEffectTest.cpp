@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "audio/Effects.h"
 #include "support/FakeMultimedia.h"
 

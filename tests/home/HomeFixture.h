@@ -1,11 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 
 #include "home/Form1.h"
@@ -17,6 +13,7 @@
 #include "support/Driver.h"
 #include "support/FakeMultimedia.h"
 #include "support/FakePlatform.h"
+#include "support/ScratchFolder.h"
 
 namespace quil::test {
 
@@ -24,22 +21,10 @@ namespace quil::test {
 // whose Music folder holds the five playlist tracks.
 class HomeFixture : public ::testing::Test {
  protected:
-  HomeFixture() : folder(NewScratchFolder()) {
-    std::filesystem::create_directories(folder / "Music");
-    for (const char* track : {"Menu.mp3", "1.mp3", "2.mp3", "3.mp3", "4.mp3"}) std::ofstream(folder / "Music" / track);
-    platform.SetAppPath(folder.string());
+  HomeFixture() {
+    for (const char* track : {"Menu.mp3", "1.mp3", "2.mp3", "3.mp3", "4.mp3"}) folder.Touch(std::string("/Music/") + track);
+    platform.SetAppPath(folder.Path());
     shell::RegisterForms(app, media);
-  }
-  ~HomeFixture() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
-
-  // Unique, so that test runs side by side never share or delete each other's folder.
-  static std::filesystem::path NewScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quil-home-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch folder");
-    return pattern;
   }
 
   home::Form1& Start() {
@@ -63,7 +48,7 @@ class HomeFixture : public ::testing::Test {
     return menu;
   }
 
-  std::string Path(const std::string& relative) const { return folder.string() + relative; }
+  std::string Path(const std::string& relative) const { return folder.PathOf(relative); }
   rt::Shape& Frame(int tile) { return Menu().Get<rt::Shape>("Shape" + std::to_string(tile)); }
   int HoverSounds() const {
     int count = 0;
@@ -76,7 +61,7 @@ class HomeFixture : public ::testing::Test {
   // A point of the grey bar that no button covers.
   void MoveOverGreyBar() { driver.MoveTo(3500, 8800); }
 
-  std::filesystem::path folder;
+  ScratchFolder folder;
   FakePlatform platform;
   FakeMultimedia media;
   rt::Application app{platform};

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <functional>
 
 #include "HomeFixture.h"
@@ -176,7 +177,7 @@ TEST_F(MusicWatchdog, BringsTheMenuMusicBackOnceWhenNoMenuTrackIsCurrent) {
 TEST_F(MusicWatchdog, TreatsATrackThatDiffersOnlyInLetterCaseAsForeign) {
   auto& menu = MenuAtRest();
   ASSERT_EQ(menu.Music().CurrentTrack(), Path("/Music/Menu.mp3"));
-  std::string shouted = folder.string();
+  std::string shouted = folder.Path();
   for (char& c : shouted) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   platform.SetAppPath(shouted);
   media.ClearLog();
@@ -194,7 +195,7 @@ TEST_F(MusicWatchdog, WaitsForTheRevealBeforeTouchingTheMusic) {
 }
 
 TEST_F(MusicWatchdog, WithTheMusicFolderMissingTheMenuIsSilentAndCalm) {
-  std::filesystem::remove_all(folder / "Music");
+  std::filesystem::remove_all(folder.PathOf("/Music"));
   auto& menu = MenuAtRest();
   EXPECT_EQ(media.SoundingTrack(), "");
   EXPECT_EQ(menu.Player().MP3Status(), "Error with input file");

@@ -1,23 +1,14 @@
 #pragma once
 
-#include <string>
+#include "support/ScratchFolder.h"
 
 namespace quil::test {
 
-// A program folder of its own under the system's temporary folder, with a
-// file for every sound effect in Sfx and every playlist track in Music;
-// removed with everything in it when the object goes.
-class ProgramFolder {
+// A program folder of its own, with a file for every sound effect in Sfx and
+// every playlist track in Music; removed with everything in it when it goes.
+class ProgramFolder : public ScratchFolder {
  public:
   ProgramFolder();
-  ~ProgramFolder();
-  ProgramFolder(const ProgramFolder&) = delete;
-  ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
 };
 
 }  // namespace quil::test

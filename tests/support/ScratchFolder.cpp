@@ -1,4 +1,4 @@
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 
 #include <stdlib.h>
 
@@ -9,7 +9,7 @@
 namespace quil::test {
 
 ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quil-audio-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "quil-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch folder");
   path_ = pattern;
 }
