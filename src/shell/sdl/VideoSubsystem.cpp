@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "shell/sdl/LateWakeups.h"
+
 namespace quil::sdl {
 namespace {
 
@@ -45,6 +47,7 @@ VideoSubsystem::VideoSubsystem() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // The click that brings the window forward is a click like any other, as on the desktop.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  ForgiveLateWakeups();
   {
     // SDL opens an X input method, which reads the locale's whole table of
     // compose sequences: two thirds of the instructions before the first
