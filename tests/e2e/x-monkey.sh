@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program under random X input for QUIL_X_MONKEY_SECONDS (30 unless
+# The real program under random X input for QUIL_X_MONKEY_SECONDS (60 unless
 # set): pointer moves, clicks and keys anywhere in the window, message boxes
 # answered, the program started again whenever Escape or the exit button ends
 # it. It must never crash (every end has status 0), never stop answering (a
