@@ -47,6 +47,8 @@ VideoSubsystem::VideoSubsystem() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // The click that brings the window forward is a click like any other, as on the desktop.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Before SDL's video starts: SDL sets an X error handler of its own that
+  // hands every error on to the one it found.
   ForgiveLateWakeups();
   {
     // SDL opens an X input method, which reads the locale's whole table of
