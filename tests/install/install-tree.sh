@@ -2,7 +2,8 @@
 # `cmake --install` lays out a whole desktop program under a fresh prefix: the
 # launcher on PATH, the program with its sound folders in a folder of its own,
 # a valid desktop entry and software-centre description, the icon in every
-# size of the icon theme, the manual page; then the installed launcher runs.
+# size of the icon theme, the manual page; then the installed launcher runs, on
+# an 800 x 600 screen and from the desktop entry on a larger one.
 # Usage: install-tree.sh BUILD_DIR ARTIFACTS_DIR
 set -euo pipefail
 
@@ -58,4 +59,5 @@ warnings=$(man --warnings -l "$share/man/man6/quil-os.6.gz" 2>&1 >/dev/null)
 grep -q 'Quil OS' <(man -l "$share/man/man6/quil-os.6.gz" 2>/dev/null) || fail "the manual page does not render"
 
 bash "$(dirname "$0")/installed-program.sh" "$prefix/bin/quil-os" "$work"
+PATH="$prefix/bin:$PATH" bash "$(dirname "$0")/desktop-entry.sh" "$share/applications/quil-os.desktop" "$work"
 rm -rf "$work"
