@@ -78,7 +78,11 @@ auth=$work/Xauthority
 : >"$auth"
 cookie=$(mcookie)
 xauth -q -f "$auth" add :0 . "$cookie"
-Xephyr -displayfd 3 -auth "$auth" -screen 800x600 -title "Quil OS" -no-host-grab -nolisten tcp \
+# Killed outright, this script cannot close the window; the nested server is
+# then told to end by the kernel (util-linux's setpriv), and the program with it.
+nested_server=(Xephyr)
+if command -v setpriv >/dev/null; then nested_server=(setpriv --pdeathsig TERM Xephyr); fi
+"${nested_server[@]}" -displayfd 3 -auth "$auth" -screen 800x600 -title "Quil OS" -no-host-grab -nolisten tcp \
   3>"$work/display" >"$work/xephyr.log" 2>&1 &
 xephyr=$!
 until [[ -s "$work/display" ]]; do

@@ -2,7 +2,8 @@
 # On a 1024 x 768 screen the launcher opens an 800 x 600 nested X server
 # window titled "Quil OS" with the program inside, taking the pointer through
 # to it; when the program ends, when the window is closed and when the
-# launcher is told to stop, the program, the nested server and their files go.
+# launcher is told to stop, the program, the nested server and their files go;
+# when the launcher is killed outright, the program and the server still go.
 # Usage: nested-window.sh PROGRAM ARTIFACTS_DIR
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -60,3 +61,11 @@ expect_all_gone "the window was closed" 0
 start_nested
 kill -TERM "$E2E_PROGRAM_PID"
 expect_all_gone "the launcher was stopped" 143
+
+# The launcher is killed outright, so its own clean-up cannot run: the nested
+# server still goes, told by the kernel, and the program with it. Only the
+# launcher's folder of cookies is left.
+start_nested
+kill -KILL "$E2E_PROGRAM_PID"
+wait_until 3 "the program and Xephyr to go after the launcher was killed" gone "$APP" "$XEPHYR"
+! window_shown "Quil OS" || fail "the window is still on screen after the launcher was killed"
