@@ -49,7 +49,8 @@ bench: build
 QUIL_SOAK_SECONDS ?= 120
 soak: build
 	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
-	@QUIL_X_MONKEY_SECONDS=$(QUIL_SOAK_SECONDS) bash tests/e2e/x-monkey.sh $(BUILD)/bin/quil-os $(BUILD)/soak-artifacts
+	@QUIL_X_MONKEY_SECONDS=$(QUIL_SOAK_SECONDS) QUIL_SCREEN_CHANGE=$(BUILD)/tests/bin/quil-screen-change \
+	  bash tests/e2e/x-monkey.sh $(BUILD)/bin/quil-os $(BUILD)/soak-artifacts
 
 # Installs what `make` built, without building: run as root it would leave
 # files in the build tree that the user can no longer change.
