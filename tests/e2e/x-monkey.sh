@@ -113,6 +113,9 @@ begin_judged_life() {
 # tile's part of the screen (the arrows, which never rest, lie outside it).
 # Tile 9 of page 1 lies there, and on every other page a tile that answers too.
 check_answers() {
+  # A zoom or a page scroll set off by the last actions ends first, so the
+  # menu seen now is still the menu at the click.
+  sleep 0.5
   menu_on_screen || return 0
   box_gone || return 0
   point_at 30 30 # the background, so that the tile's outline is off
