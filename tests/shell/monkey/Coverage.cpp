@@ -14,8 +14,8 @@ std::set<std::string> Coverage::NeverClicked() const {
 std::string Coverage::Summary() const {
   std::ostringstream text;
   text << events << " events in " << runs << " runs, " << virtualSeconds / 60 << " virtual minutes; "
-       << frontForms.size() << " screens in front; " << clicked.size() << " of " << offered.size()
-       << " offered targets clicked; " << focusedKeys.size() << " focused key kinds; pages";
+       << frontForms.size() << " screens in front; " << offered.size() - NeverClicked().size() << " of "
+       << offered.size() << " offered targets clicked; " << focusedKeys.size() << " focused key kinds; pages";
   for (int page : pages) text << ' ' << page + 1;
   int answers = 0;
   for (const auto& [title, count] : answeredBoxes) answers += count;
