@@ -15,10 +15,9 @@ namespace quil::sdl {
 // The modal message box: a small window of its own, centred on the screen,
 // answered by its OK button, Enter, Space, Escape or closing it.
 //
-// One window serves every box of the run and is never destroyed while the
-// program runs: SDL sends its wake-up event to the newest window, possibly
-// just before the event that answers a box, and an X request that reaches a
-// window already destroyed is a fatal X error.
+// One window serves every box of the run: it is laid out afresh for each box
+// and hidden in between, so a box costs no window of its own. SDL's wake-ups
+// that reach a destroyed window are forgiven by LateWakeups, not avoided here.
 class MessageBoxWindow {
  public:
   explicit MessageBoxWindow(paint::TextPainter& text);
