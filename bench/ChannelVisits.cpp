@@ -13,14 +13,14 @@
 #include <exception>
 #include <fstream>
 
-#include "channels/Catalogue.h"
+#include "catalogue/Catalogue.h"
 #include "home/Form1Design.h"
-#include "shell/Program.h"
-#include "shell/runtime/Form.h"
-#include "shell/runtime/Image.h"
-#include "shell/sdl/Canvas.h"
-#include "shell/sdl/FormPainter.h"
-#include "shell/sdl/ScreenSize.h"
+#include "app/Program.h"
+#include "runtime/Form.h"
+#include "runtime/Image.h"
+#include "paint/Canvas.h"
+#include "paint/FormPainter.h"
+#include "paint/ScreenSize.h"
 #include "support/Driver.h"
 #include "support/FakeMultimedia.h"
 #include "support/FakePlatform.h"
@@ -49,7 +49,7 @@ long ResidentKiB() {
 }
 
 // One visit: the zoom, the title, "Start" and the page's return, "Quil Menu".
-void Visit(rt::Application& app, test::Driver& driver, const channels::ChannelRow& row) {
+void Visit(rt::Application& app, test::Driver& driver, const catalogue::ChannelRow& row) {
   rt::Form& menu = app.FormNamed("Form1");
   menu.Get<rt::Image>(home::design::TilePictureName(row.tile)).Click();
   while (app.Front() == &menu) driver.Advance(16);
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     test::FakeMultimedia media;
     rt::Application app(platform);
     test::Driver driver(app, platform);
-    shell::RegisterForms(app, media);
+    app::RegisterForms(app, media);
     app.Start("Form1");
     driver.Advance(1500);
     driver.Click("Image1");
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
 
     long afterTen = 0;
     for (int visit = 1; visit <= visits; ++visit) {
-      Visit(app, driver, channels::kChannels[static_cast<std::size_t>(visit - 1) % channels::kChannels.size()]);
+      Visit(app, driver, catalogue::kChannels[static_cast<std::size_t>(visit - 1) % catalogue::kChannels.size()]);
       if (visit == 10) afterTen = ResidentKiB();
     }
     const long afterAll = ResidentKiB();

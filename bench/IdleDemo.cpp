@@ -5,14 +5,14 @@
 #include <exception>
 #include <memory>
 
-#include "shell/runtime/Application.h"
-#include "shell/runtime/Frame.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
-#include "shell/runtime/Line.h"
-#include "shell/runtime/PictureBox.h"
-#include "shell/runtime/Shape.h"
-#include "shell/sdl/SdlPlatform.h"
+#include "runtime/Application.h"
+#include "runtime/Frame.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/Line.h"
+#include "runtime/PictureBox.h"
+#include "runtime/Shape.h"
+#include "sdl/SdlPlatform.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "audio/Multimedia.h"
-#include "shell/runtime/Trace.h"
+#include "runtime/Trace.h"
 
 struct Mix_Chunk;
 struct _Mix_Music;

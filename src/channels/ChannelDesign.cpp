@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "assets/Pictures.h"
-#include "shell/runtime/Form.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
-#include "shell/runtime/Line.h"
-#include "shell/runtime/Shape.h"
+#include "pictures/Pictures.h"
+#include "runtime/Form.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/Line.h"
+#include "runtime/Shape.h"
 
 namespace quil::channels::design {
 namespace {
@@ -29,21 +29,21 @@ void ButtonCaption(rt::Form& form, const char* name, Rect rect, const char* capt
 }
 
 void ButtonPicture(rt::Form& form, const char* name, Rect rect, const char* toolTip) {
-  form.Add<rt::Image>(name, rect, assets::Picture("ChannelButton"), true).SetToolTip(toolTip);
+  form.Add<rt::Image>(name, rect, pictures::Picture("ChannelButton"), true).SetToolTip(toolTip);
 }
 
 // A hidden picture that only carries a pointer picture for the screen to take.
 void PointerStore(rt::Form& form, const char* name, Rect rect, const char* picture) {
-  auto& store = form.Add<rt::Image>(name, rect, assets::Picture(picture));
-  store.SetMouseIcon(assets::Picture(picture));
+  auto& store = form.Add<rt::Image>(name, rect, pictures::Picture(picture));
+  store.SetMouseIcon(pictures::Picture(picture));
   store.SetVisible(false);
 }
 
 }  // namespace
 
-void Build(rt::Form& form, const ChannelRow& row) {
-  const StyleRow& style = StyleOf(row.style);
-  const Departures& departs = row.departures;
+void Build(rt::Form& form, const catalogue::ChannelRow& row) {
+  const catalogue::StyleRow& style = catalogue::StyleOf(row.style);
+  const catalogue::Departures& departs = row.departures;
   const double rulesEnd = departs.rulesEnd.value_or(3480);
   const rt::Label::Look details = Arial(15.75, style.detailsColour, rt::Alignment::Left);
 
@@ -54,14 +54,14 @@ void Build(rt::Form& form, const ChannelRow& row) {
   PointerStore(form, "Image6", {1800, 4800, 375, 375}, "PointerHand");
   form.Add<rt::Label>("Label2", departs.label2.value_or(style.captionBox), style.caption,
                       Arial(style.captionPoints, style.captionColour, rt::Alignment::Center));
-  form.Add<rt::Image>("Image4", style.bannerBox, assets::Picture(style.banner), true);
+  form.Add<rt::Image>("Image4", style.bannerBox, pictures::Picture(style.banner), true);
   ButtonPicture(form, "Image2", {6240, 7200, 3690, 975}, "Start");
   form.Add<rt::Label>("Label4", Rect{360, 1800, departs.label4Width.value_or(1815), 375}, row.players, details);
   form.Add<rt::Label>("Label3", Rect{360, 720, 2415, 375}, "Released  " + std::to_string(row.year), details);
   form.Add<rt::Line>("Line6", 0, 2160, rulesEnd, 2160, style.rules);
   form.Add<rt::Line>("Line5", 0, 1080, rulesEnd, 1080, style.rules);
   form.Add<rt::Image>("Image3", departs.image3.value_or(kScreenshotBox),
-                      assets::Picture(std::string(row.form) + "Screenshot"))
+                      pictures::Picture(std::string(row.form) + "Screenshot"))
       .SetVisible(false);
   form.Add<rt::Shape>("Shape3", Rect{-120, 3460, style.thinBandWidth, 495}, Filled(style.thinBand));
   form.Add<rt::Label>("Label1", departs.label1.value_or(Rect{3720, 5040, 4890, 735}), row.title,
@@ -76,10 +76,10 @@ void Build(rt::Form& form, const ChannelRow& row) {
   for (const TimerRow& timer : kTimers) form.AddTimer(timer.name, timer.intervalMs);
 }
 
-std::vector<std::string_view> PageControls(Style style) {
+std::vector<std::string_view> PageControls(catalogue::Style style) {
   std::vector<std::string_view> page = {"Image1", "Image2", "Image3", "Label1", "Label2", "Line1",
                                         "Shape1", "Shape2", "Shape3"};
-  if (StyleOf(style).darkPanel) page.push_back("Shape4");
+  if (catalogue::StyleOf(style).darkPanel) page.push_back("Shape4");
   page.insert(page.end(), {"Label3", "Label4", "Line5", "Line6", "Image4", "Label5", "Label6"});
   return page;
 }

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "channels/Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 namespace quil::rt {
 class Form;
@@ -35,9 +35,9 @@ inline constexpr TimerRow kTimers[] = {
 inline constexpr rt::Rect kScreenshotBox{4320, 1320, 3705, 3165};
 
 // Creates every control of the screen of `row` in stacking order, and the timers.
-void Build(rt::Form& form, const ChannelRow& row);
+void Build(rt::Form& form, const catalogue::ChannelRow& row);
 
 // The controls that "Start" hides and a later movement shows, in that order.
-std::vector<std::string_view> PageControls(Style style);
+std::vector<std::string_view> PageControls(catalogue::Style style);
 
 }  // namespace quil::channels::design

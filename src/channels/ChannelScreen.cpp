@@ -1,22 +1,22 @@
 #include "channels/ChannelScreen.h"
 
-#include "assets/Pictures.h"
+#include "pictures/Pictures.h"
 #include "channels/ChannelDesign.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
 
 namespace quil::channels {
 
-ChannelScreen::Designed::Designed(rt::Form& form, const ChannelRow& row) { design::Build(form, row); }
+ChannelScreen::Designed::Designed(rt::Form& form, const catalogue::ChannelRow& row) { design::Build(form, row); }
 
-ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const ChannelRow& row)
+ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row)
     : Form(app, row.form), row_(row), designed_(*this, row), sound_(media, [&app] { return app.Path(); }) {
   SetCaption("Quil OS");
   SetBackColor(design::kWindowBlack);
   SetWidth(11955);
   SetHeight(9000);
-  SetIcon(assets::Picture("ChannelIcon"));
-  SetMouseIcon(assets::Picture("PointerHand"));
+  SetIcon(pictures::Picture("ChannelIcon"));
+  SetMouseIcon(pictures::Picture("PointerHand"));
   WireHandlers();
 }
 

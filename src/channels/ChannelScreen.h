@@ -2,9 +2,9 @@
 
 #include "audio/Multimedia.h"
 #include "audio/SoundEffect.h"
-#include "channels/Catalogue.h"
-#include "shell/runtime/Application.h"
-#include "shell/runtime/Form.h"
+#include "catalogue/Catalogue.h"
+#include "runtime/Application.h"
+#include "runtime/Form.h"
 
 namespace quil::channels {
 
@@ -14,9 +14,9 @@ namespace quil::channels {
 // Opening.cpp, Buttons.cpp and StartBlank.cpp.
 class ChannelScreen : public rt::Form {
  public:
-  ChannelScreen(rt::Application& app, audio::Multimedia& media, const ChannelRow& row);
+  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row);
 
-  const ChannelRow& Row() const { return row_; }
+  const catalogue::ChannelRow& Row() const { return row_; }
   audio::SoundEffect& Sound() { return sound_; }
 
   // 1 while the buttons' hover sound is held back.
@@ -39,13 +39,13 @@ class ChannelScreen : public rt::Form {
 
  private:
   struct Designed {
-    Designed(rt::Form& form, const ChannelRow& row);
+    Designed(rt::Form& form, const catalogue::ChannelRow& row);
   };
 
   void WireHandlers();
   void SetPageVisible(bool visible);
 
-  const ChannelRow& row_;
+  const catalogue::ChannelRow& row_;
   Designed designed_;
   audio::SoundEffect sound_;
 };

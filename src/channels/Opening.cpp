@@ -1,8 +1,8 @@
 // A channel screen opening: the page comes up at once, its title and
 // screenshot a moment later, and the buttons stay silent for a while.
 #include "channels/ChannelScreen.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
 
 namespace quil::channels {
 

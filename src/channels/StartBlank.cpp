@@ -2,7 +2,7 @@
 // later, and once the lock-out is over a movement brings both back.
 #include "audio/Effects.h"
 #include "channels/ChannelScreen.h"
-#include "shell/runtime/Image.h"
+#include "runtime/Image.h"
 
 namespace quil::channels {
 

@@ -6,7 +6,7 @@
 #include "audio/Effects.h"
 #include "home/Form1.h"
 #include "home/Form1Design.h"
-#include "shell/runtime/PictureBox.h"
+#include "runtime/PictureBox.h"
 
 namespace quil::home {
 namespace {

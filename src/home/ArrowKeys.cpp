@@ -1,8 +1,8 @@
 // Form1: the keys, which reach the menu only through whichever page arrow holds
 // the focus. They act when released, whatever Shift, Ctrl or Alt are held.
 #include "home/Form1.h"
-#include "shell/runtime/InputEvent.h"
-#include "shell/runtime/PictureBox.h"
+#include "runtime/InputEvent.h"
+#include "runtime/PictureBox.h"
 
 namespace quil::home {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/runtime/Platform.h"
+#include "runtime/Platform.h"
 
 namespace quil::home {
 

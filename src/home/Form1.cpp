@@ -2,13 +2,13 @@
 
 #include <variant>
 
-#include "assets/Pictures.h"
+#include "pictures/Pictures.h"
 #include "audio/Effects.h"
 #include "home/Form1Design.h"
-#include "shell/runtime/Frame.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
-#include "shell/runtime/PictureBox.h"
+#include "runtime/Frame.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/PictureBox.h"
 
 namespace quil::home {
 
@@ -28,9 +28,9 @@ Form1::Form1(rt::Application& app, audio::Multimedia& media)
   SetBackColor(design::kMenuBackground);
   SetWidth(52995);
   SetHeight(8925);
-  SetIcon({assets::Picture("AppIcon48"), assets::Picture("AppIcon32"), assets::Picture("AppIcon24"),
-           assets::Picture("AppIcon16")});
-  SetMouseIcon(assets::Picture("PointerHand"));
+  SetIcon({pictures::Picture("AppIcon48"), pictures::Picture("AppIcon32"), pictures::Picture("AppIcon24"),
+           pictures::Picture("AppIcon16")});
+  SetMouseIcon(pictures::Picture("PointerHand"));
   WireHandlers();
 }
 

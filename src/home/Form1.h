@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "audio/MenuMusic.h"
+#include "home/MenuMusic.h"
 #include "audio/Mp3Player.h"
 #include "audio/Multimedia.h"
-#include "audio/MusicPanel.h"
+#include "home/MusicPanel.h"
 #include "audio/SoundEffect.h"
-#include "shell/runtime/Application.h"
-#include "shell/runtime/Form.h"
+#include "runtime/Application.h"
+#include "runtime/Form.h"
 
 namespace quil::home {
 
@@ -21,7 +21,7 @@ struct GameClick;
 // in Form1Design; its handlers are grouped by subject in Load.cpp, Intro.cpp,
 // Reveal.cpp, Tiles.cpp, Activation.cpp, Zoom.cpp, PageArrows.cpp, ArrowKeys.cpp,
 // PageScroll.cpp, BarButtons.cpp and Exit.cpp; the music panel's logic is
-// audio::MusicPanel.
+// MusicPanel.
 class Form1 : public rt::Form {
  public:
   Form1(rt::Application& app, audio::Multimedia& media);
@@ -46,8 +46,8 @@ class Form1 : public rt::Form {
 
   audio::SoundEffect& Sound() { return sound_; }
   audio::Mp3Player& Player() { return player_; }
-  audio::MenuMusic& Music() { return music_; }
-  audio::MusicPanel& Panel() { return panel_; }
+  MenuMusic& Music() { return music_; }
+  MusicPanel& Panel() { return panel_; }
 
   // Load.
   void Form_Load();
@@ -107,8 +107,8 @@ class Form1 : public rt::Form {
   } designed_;
   audio::SoundEffect sound_;
   audio::Mp3Player player_;
-  audio::MenuMusic music_;
-  audio::MusicPanel panel_;
+  MenuMusic music_;
+  MusicPanel panel_;
 };
 
 }  // namespace quil::home

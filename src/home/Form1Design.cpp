@@ -5,14 +5,14 @@
 #include <string>
 #include <unordered_map>
 
-#include "assets/Pictures.h"
+#include "pictures/Pictures.h"
 #include "audio/Effects.h"
-#include "shell/runtime/Form.h"
-#include "shell/runtime/Frame.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
-#include "shell/runtime/PictureBox.h"
-#include "shell/runtime/Shape.h"
+#include "runtime/Form.h"
+#include "runtime/Frame.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/PictureBox.h"
+#include "runtime/Shape.h"
 
 namespace quil::home::design {
 namespace {
@@ -236,7 +236,7 @@ const std::array<std::string_view, 126> kStacking = {
     "Shape39", "Shape40", "Shape48", "Shape47", "Shape46", "Shape43",
 };
 
-rt::PictureRef PictureOrNone(const char* name) { return name ? assets::Picture(name) : nullptr; }
+rt::PictureRef PictureOrNone(const char* name) { return name ? pictures::Picture(name) : nullptr; }
 
 const std::array<std::string, kTileCount> kFrameNames = [] {
   std::array<std::string, kTileCount> names;
@@ -262,7 +262,7 @@ void AddTileMakers(std::unordered_map<std::string_view, Maker>& makers) {
     };
     makers[TilePictureName(tile.number)] = [&tile, visible](rt::Form& form) {
       const std::string name(TilePictureName(tile.number));
-      auto& image = form.Add<rt::Image>(name, tile.picture, tile.toolTip ? assets::Picture(name) : nullptr, tile.stretch);
+      auto& image = form.Add<rt::Image>(name, tile.picture, tile.toolTip ? pictures::Picture(name) : nullptr, tile.stretch);
       if (tile.toolTip) image.SetToolTip(tile.toolTip);
       image.SetVisible(visible);
     };

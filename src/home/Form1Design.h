@@ -5,9 +5,9 @@
 #include <string_view>
 #include <variant>
 
-#include "shell/runtime/Colour.h"
-#include "shell/runtime/MessageBox.h"
-#include "shell/runtime/Twips.h"
+#include "runtime/Colour.h"
+#include "runtime/MessageBox.h"
+#include "runtime/Twips.h"
 
 namespace quil::rt {
 class Form;

@@ -5,7 +5,7 @@
 
 #include "audio/Effects.h"
 #include "home/Form1.h"
-#include "shell/runtime/Image.h"
+#include "runtime/Image.h"
 
 namespace quil::home {
 namespace {

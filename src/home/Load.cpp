@@ -4,10 +4,10 @@
 #include "home/DateCaption.h"
 #include "home/Form1.h"
 #include "home/Form1Design.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
-#include "shell/runtime/Shape.h"
-#include "shell/runtime/Str.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/Shape.h"
+#include "runtime/Str.h"
 
 namespace quil::home {
 namespace {

@@ -3,7 +3,7 @@
 // then the page scroll.
 #include "audio/Effects.h"
 #include "home/Form1.h"
-#include "shell/runtime/PictureBox.h"
+#include "runtime/PictureBox.h"
 
 namespace quil::home {
 namespace {

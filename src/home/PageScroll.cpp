@@ -7,8 +7,8 @@
 
 #include "home/Form1.h"
 #include "home/Form1Design.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Shape.h"
+#include "runtime/Image.h"
+#include "runtime/Shape.h"
 
 namespace quil::home {
 namespace {

@@ -2,10 +2,10 @@
 #include "audio/Effects.h"
 #include "home/Form1.h"
 #include "home/Form1Design.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
-#include "shell/runtime/PictureBox.h"
-#include "shell/runtime/Shape.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/PictureBox.h"
+#include "runtime/Shape.h"
 
 namespace quil::home {
 

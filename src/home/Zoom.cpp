@@ -3,7 +3,7 @@
 // the channel screen of ScreenCode comes up in front and the box is put away.
 #include "home/Form1.h"
 #include "home/ScreenCodes.h"
-#include "shell/runtime/PictureBox.h"
+#include "runtime/PictureBox.h"
 
 namespace quil::home {
 namespace {

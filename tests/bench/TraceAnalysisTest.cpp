@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/TraceFile.h"
-#include "shell/runtime/Application.h"
-#include "shell/runtime/Label.h"
+#include "app/TraceFile.h"
+#include "runtime/Application.h"
+#include "runtime/Label.h"
 #include "support/FakePlatform.h"
 
 namespace quil::bench {
@@ -39,7 +39,7 @@ class Slide : public rt::Form {
 TEST(TraceAnalysis, ReadsBackARealTimerRunFromTheTraceFile) {
   const auto path = std::filesystem::temp_directory_path() / ("quil-trace-test-" + std::to_string(::getpid()));
   {
-    shell::TraceFile file(path.string());
+    app::TraceFile file(path.string());
     test::FakePlatform platform;
     rt::Application app(platform);
     app.SetTrace(&file);

@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "HomeFixture.h"
-#include "channels/Catalogue.h"
+#include "catalogue/Catalogue.h"
 #include "channels/ChannelScreen.h"
 #include "home/Form1Design.h"
-#include "shell/runtime/Time.h"
+#include "runtime/Time.h"
 
 namespace quil::test {
 
@@ -27,7 +27,7 @@ class ChannelFixture : public HomeFixture {
   // Zooms from the menu into the screen named `form`; returns it once it is in front.
   channels::ChannelScreen& Open(std::string_view form) {
     if (!app.IsCreated("Form1")) MenuAtRest();
-    ClickTile(channels::ChannelNamed(form)->tile);
+    ClickTile(catalogue::ChannelNamed(form)->tile);
     ZoomTicks();
     return Front();
   }

@@ -4,18 +4,18 @@
 
 #include "ChannelFixture.h"
 #include "PixelProbe.h"
-#include "assets/Pictures.h"
-#include "shell/runtime/Label.h"
-#include "shell/sdl/FormPainter.h"
-#include "shell/sdl/PixelRect.h"
+#include "pictures/Pictures.h"
+#include "runtime/Label.h"
+#include "paint/FormPainter.h"
+#include "paint/PixelRect.h"
 
 namespace quil::test {
 namespace {
 
-using channels::ChannelRow;
-using channels::Style;
-using channels::StyleOf;
-using channels::StyleRow;
+using catalogue::ChannelRow;
+using catalogue::Style;
+using catalogue::StyleOf;
+using catalogue::StyleRow;
 
 constexpr int kTolerance = 3;
 
@@ -69,7 +69,7 @@ rt::Colour BannerTab(Style style) {
 
 TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
   MenuAtRest();
-  for (const ChannelRow& row : channels::kChannels) {
+  for (const ChannelRow& row : catalogue::kChannels) {
     const StyleRow& style = StyleOf(row.style);
     const bool meridian = row.style == Style::Meridian;
     const PixelProbe screen = Revealed(row);
@@ -94,7 +94,7 @@ TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
     EXPECT_EQ(CountNear(screen, {0, 263, titleBox.x, 177}, kWhite), 0) << row.form << ": title outside its box";
 
     // The screenshot at its own pixel size, its corner at the box's corner.
-    const rt::PictureRef shot = assets::Picture(std::string(row.form) + "Screenshot");
+    const rt::PictureRef shot = pictures::Picture(std::string(row.form) + "Screenshot");
     ASSERT_TRUE(shot) << row.form;
     ASSERT_EQ(shot->Width(), row.screenshotWidth) << row.form;
     ASSERT_EQ(shot->Height(), row.screenshotHeight) << row.form;
@@ -110,7 +110,7 @@ TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
 
 TEST_F(ChannelPaint, ALongTitleWrapsOntoASecondLineWithinItsBox) {
   MenuAtRest();
-  const PixelProbe screen = Revealed(*channels::ChannelNamed("FormRuneblade3"));
+  const PixelProbe screen = Revealed(*catalogue::ChannelNamed("FormRuneblade3"));
   auto box = paint::ToPixels(app.Front()->Find("Label1")->Bounds());
   box.height /= 2;
   EXPECT_GT(CountNear(screen, box, kWhite), 60) << "first line";

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "ChannelFixture.h"
-#include "assets/Pictures.h"
+#include "pictures/Pictures.h"
 #include "channels/ChannelDesign.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
 
 namespace quil::test {
 namespace {
@@ -17,7 +17,7 @@ class ChannelScreen : public ChannelFixture {
   // The parts of the two button pictures that their captions do not cover.
   void OverQuilMenuPicture() { driver.MoveTo(2250, 7250); }
   void OverStartPicture() { driver.MoveTo(6300, 7250); }
-  bool PointerIsHand() { return platform.Pointer() == assets::Picture("PointerHand"); }
+  bool PointerIsHand() { return platform.Pointer() == pictures::Picture("PointerHand"); }
   bool PointerIsBlank() { return platform.Pointer() && platform.Pointer()->FullyTransparent(); }
   bool PageShown(const channels::ChannelScreen& screen) {
     for (std::string_view name : channels::design::PageControls(screen.Row().style))

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ChannelFixture.h"
-#include "shell/runtime/Label.h"
+#include "runtime/Label.h"
 
 namespace quil::test {
 namespace {
@@ -62,7 +62,7 @@ TEST_F(Zoom, AScreenCodeChangedMidZoomOpensTheLaterScreenOnTime) {
 // code 15, tiles 28 to 30 codes 24, 22 and 23): each screen must still be its tile's.
 TEST_F(Zoom, EveryGameTileOpensItsOwnScreen) {
   auto& menu = MenuAtRest();
-  for (const channels::ChannelRow& row : channels::kChannels) {
+  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
     ClickTile(row.tile);
     ASSERT_NE(ZoomTicks(), 0) << "tile " << row.tile;
     EXPECT_EQ(app.Front()->Name(), row.form) << "tile " << row.tile;

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "HomeFixture.h"
-#include "channels/Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 namespace quil::test {
 namespace {
@@ -140,7 +140,7 @@ TEST_F(TileClick, TilesElevenAndTwelveLeaveTheHoverFlagAlone) {
 // open the screen the catalogue gives that tile.
 TEST_F(TileClick, EveryGameTileOpensItsOwnScreen) {
   auto& menu = MenuAtRest();
-  for (const channels::ChannelRow& row : channels::kChannels) {
+  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
     ClickTile(row.tile);
     driver.Advance(500);
     ASSERT_NE(app.Front(), &menu) << "tile " << row.tile;

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "home/Form1.h"
-#include "shell/Program.h"
-#include "shell/runtime/Image.h"
-#include "shell/runtime/Label.h"
-#include "shell/runtime/PictureBox.h"
-#include "shell/runtime/Shape.h"
+#include "app/Program.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/PictureBox.h"
+#include "runtime/Shape.h"
 #include "support/Driver.h"
 #include "support/FakeMultimedia.h"
 #include "support/FakePlatform.h"
@@ -24,7 +24,7 @@ class HomeFixture : public ::testing::Test {
   HomeFixture() {
     for (const char* track : {"Menu.mp3", "1.mp3", "2.mp3", "3.mp3", "4.mp3"}) folder.Touch(std::string("/Music/") + track);
     platform.SetAppPath(folder.Path());
-    shell::RegisterForms(app, media);
+    app::RegisterForms(app, media);
   }
 
   home::Form1& Start() {

@@ -2,7 +2,7 @@
 
 #include "HomeFixture.h"
 #include "home/Form1Design.h"
-#include "shell/runtime/Frame.h"
+#include "runtime/Frame.h"
 
 namespace quil::test {
 namespace {

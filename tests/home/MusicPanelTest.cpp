@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "PagingFixture.h"
-#include "shell/sdl/FormPainter.h"
+#include "paint/FormPainter.h"
 
 namespace quil::test {
 namespace {

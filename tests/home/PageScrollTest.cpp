@@ -2,7 +2,7 @@
 
 #include "PagingFixture.h"
 #include "home/Form1Design.h"
-#include "shell/sdl/FormPainter.h"
+#include "paint/FormPainter.h"
 
 namespace quil::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "HomeFixture.h"
-#include "shell/runtime/Frame.h"
-#include "shell/runtime/InputEvent.h"
+#include "runtime/Frame.h"
+#include "runtime/InputEvent.h"
 
 namespace quil::test {
 

@@ -43,7 +43,7 @@ for screenshot in "${shown[@]}"; do
 done
 
 # The scalable icon is checked as librsvg draws it, through the assets tool.
-"$build/assets/tool/quil_assetgen" icon "$share/icons/hicolor/scalable/apps/quil-os.svg" 96 "$work/scalable.png" ||
+"$build/tools/assetgen/quil_assetgen" icon "$share/icons/hicolor/scalable/apps/quil-os.svg" 96 "$work/scalable.png" ||
   fail "the scalable icon cannot be drawn"
 for size in 16 24 32 48 64 128 256 scalable; do
   icon="$share/icons/hicolor/${size}x${size}/apps/quil-os.png" expected="${size}x${size}"

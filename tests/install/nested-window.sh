@@ -9,7 +9,7 @@
 source "$(dirname "$0")/../e2e/lib.sh"
 e2e_scenario nested-window "$@"
 
-launcher=$(realpath "$(dirname "$0")/../../src/shell/launcher.sh")
+launcher=$(realpath "$(dirname "$0")/../../src/app/launcher.sh")
 export QUIL_OS_PROGRAM=$E2E_PROGRAM
 # The launcher's own files go here, to be seen gone.
 export TMPDIR="$E2E_WORK/tmp"

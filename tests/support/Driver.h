@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "shell/runtime/Application.h"
+#include "runtime/Application.h"
 #include "support/FakePlatform.h"
 
 namespace quil::test {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/runtime/Platform.h"
+#include "runtime/Platform.h"
 
 namespace quil::test {
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "audio/Multimedia.h"
+#include "runtime/Application.h"
+
+namespace quil::app {
+
+// Registers every screen of the program with the runtime.
+void RegisterForms(rt::Application& app, audio::Multimedia& media);
+
+// Starts the home menu and runs until the program ends; the exit status.
+// With a trace, the runtime records what it does there.
+int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace = nullptr);
+
+}  // namespace quil::app

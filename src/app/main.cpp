@@ -1,0 +1,41 @@
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+
+#include "audio/SdlMixerMultimedia.h"
+#include "app/Program.h"
+#include "app/TraceFile.h"
+#include "sdl/SdlPlatform.h"
+
+// Two switches in the environment serve the benchmarks:
+//   QUIL_TRACE=FILE          writes a timestamp for every input, handler, timer
+//                            tick, paint, frame and sound effect to FILE;
+//   QUIL_FIRST_FRAME_ONLY=1  ends the program as soon as its first frame is on
+//                            the screen, to time the start.
+int main() {
+  try {
+    std::unique_ptr<quil::app::TraceFile> trace;
+    if (const char* path = std::getenv("QUIL_TRACE"); path && *path)
+      trace = std::make_unique<quil::app::TraceFile>(path);
+    quil::sdl::SdlPlatform platform;
+    quil::audio::SdlMixerMultimedia media;
+    if (trace) {
+      platform.SetTrace(trace.get());
+      media.SetTrace(trace.get());
+    }
+    if (const char* only = std::getenv("QUIL_FIRST_FRAME_ONLY"); only && *only == '1') {
+      platform.OnFirstFrame([&trace] {
+        if (trace) trace->Flush();
+        std::_Exit(0);
+      });
+    }
+    // The sound device opens while the first screen is up, not before it.
+    platform.WhenIdle([&media] { media.Open(); });
+    return quil::app::RunProgram(platform, media, trace.get());
+  } catch (const std::exception& error) {
+    // Only the desktop itself can fail us here, for example when there is no display.
+    std::fprintf(stderr, "Quil OS cannot start: %s\n", error.what());
+    return 1;
+  }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace quil::home {
+
+// One row of the home menu's playlist.
+struct PlaylistTrack {
+  int trackNumber;
+  std::string_view procedure;
+  // Relative to the application folder.
+  std::string_view file;
+};
+
+// The playlist in its fixed order; it does not wrap.
+inline constexpr std::array<PlaylistTrack, 5> kPlaylist{{
+    {1, "PlayMenuMusic", "/Music/Menu.mp3"},
+    {2, "PlayMusic1", "/Music/1.mp3"},
+    {3, "PlayMusic2", "/Music/2.mp3"},
+    {4, "PlayMusic3", "/Music/3.mp3"},
+    {5, "PlayMusic4", "/Music/4.mp3"},
+}};
+
+inline constexpr int kFirstTrack = kPlaylist.front().trackNumber;
+inline constexpr int kLastTrack = kPlaylist.back().trackNumber;
+
+// The row of a track number; nullptr for a number outside the playlist.
+constexpr const PlaylistTrack* TrackAt(int trackNumber) {
+  for (const PlaylistTrack& track : kPlaylist) {
+    if (track.trackNumber == trackNumber) return &track;
+  }
+  return nullptr;
+}
+
+}  // namespace quil::home

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "runtime/Picture.h"
+#include "paint/PixelRect.h"
+
+namespace quil::paint {
+
+// Stretched pictures, scaled once per size and kept while the picture lives:
+// a tile picture drawn in every frame of a page scroll is filtered once, not
+// in every frame, and a channel screen's screenshot goes with its screen.
+//
+//   ScaledPictures scaled;
+//   scaled.Draw(cr, image.Picture(), box);
+class ScaledPictures {
+ public:
+  ScaledPictures() = default;
+  ~ScaledPictures();
+  ScaledPictures(const ScaledPictures&) = delete;
+  ScaledPictures& operator=(const ScaledPictures&) = delete;
+
+  // Draws `picture` scaled to fill `box`, over what is already there.
+  void Draw(cairo_t* cr, const rt::PictureRef& picture, const PixelRect& box);
+
+ private:
+  struct Scaled {
+    // Not held: a scaled copy must not keep its picture alive. It tells
+    // whether the picture at the key's address is still this one.
+    std::weak_ptr<const rt::Picture> picture;
+    cairo_surface_t* surface;
+  };
+  using Key = std::tuple<const rt::Picture*, int, int>;
+
+  cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, int width, int height);
+  void ForgetLetGo();
+  void Clear();
+
+  std::map<Key, Scaled> scaled_;
+};
+
+}  // namespace quil::paint

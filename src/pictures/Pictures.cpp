@@ -1,0 +1,35 @@
+#include "pictures/Pictures.h"
+
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
+#include "pictures/PictureCatalogue.h"
+#include "pictures/PngDecoder.h"
+
+namespace quil::pictures {
+
+rt::PictureRef Picture(std::string_view name) {
+  using detail::kEmbeddedPictureCount;
+  using detail::kEmbeddedPictures;
+  const auto* first = kEmbeddedPictures;
+  const auto* last = kEmbeddedPictures + kEmbeddedPictureCount;
+  const auto* entry = std::lower_bound(first, last, name, [](const auto& e, std::string_view n) { return e.name < n; });
+  if (entry == last || entry->name != name) return nullptr;
+
+  // A picture stays decoded while a screen holds it and goes with its last
+  // holder, so an unloaded channel screen takes its screenshot's pixels along.
+  static std::mutex guard;
+  static std::vector<std::weak_ptr<const rt::Picture>> made(kEmbeddedPictureCount);
+  std::lock_guard lock(guard);
+  auto& slot = made[static_cast<std::size_t>(entry - first)];
+  if (rt::PictureRef held = slot.lock()) return held;
+  const auto& e = *entry;
+  rt::PictureRef picture = std::make_shared<const rt::Picture>(
+      e.width, e.height, [&e] { return DecodePng(e.begin, static_cast<std::size_t>(e.end - e.begin)); },
+      rt::Picture::HotSpot{e.hotX, e.hotY});
+  slot = picture;
+  return picture;
+}
+
+}  // namespace quil::pictures

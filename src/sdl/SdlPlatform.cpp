@@ -1,0 +1,224 @@
+#include "sdl/SdlPlatform.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <climits>
+#include <ctime>
+#include <filesystem>
+
+#include "runtime/Form.h"
+#include "runtime/Twips.h"
+#include "sdl/KeyMap.h"
+#include "sdl/MessageBoxWindow.h"
+#include "paint/ScreenSize.h"
+#include "sdl/SdlWindow.h"
+#include "sdl/WindowIcon.h"
+
+namespace quil::sdl {
+namespace {
+
+rt::InputEvent Input(rt::InputEvent::Type type) { return rt::InputEvent{type}; }
+
+rt::InputEvent Pointer(rt::InputEvent::Type type, int x, int y) {
+  rt::InputEvent input{type};
+  input.x = x;
+  input.y = y;
+  return input;
+}
+
+Uint32 WindowOf(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_WINDOWEVENT: return event.window.windowID;
+    case SDL_MOUSEMOTION: return event.motion.windowID;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: return event.button.windowID;
+    default: return 0;
+  }
+}
+
+// An idle job may take some tens of milliseconds; it runs only before a wait
+// at least this long, so it never holds up a timer that is about to tick.
+constexpr rt::Micros kIdleJobRoom = 100'000;
+
+long long PixelCount(const std::vector<paint::PixelRect>& rects) {
+  long long count = 0;
+  for (const auto& rect : rects) count += static_cast<long long>(rect.width) * rect.height;
+  return count;
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform() : screen_(paint::kScreenWidth, paint::kScreenHeight) {
+  // The first text on screen would otherwise wait for fontconfig to start.
+  WhenIdle([this] { screen_.PrepareText(rt::Font{"Arial", 9}); });
+}
+
+SdlPlatform::~SdlPlatform() = default;
+
+rt::Micros SdlPlatform::Now() {
+  using namespace std::chrono;
+  return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
+  RunIdleJobs(deadline);
+  SDL_Event event;
+  while (NextEvent(event, deadline))
+    if (auto input = Translate(event)) return input;
+  return std::nullopt;
+}
+
+// One after another while room is left: the black second is the only long
+// wait before the warning's pulse, and the sound device must be open by the
+// first click.
+void SdlPlatform::RunIdleJobs(rt::Micros deadline) {
+  while (!idleJobs_.empty() && window_ && deadline - Now() >= kIdleJobRoom &&
+         !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+    auto job = std::move(idleJobs_.front());
+    idleJobs_.pop_front();
+    job();
+  }
+}
+
+bool SdlPlatform::NextEvent(SDL_Event& event, rt::Micros deadline) {
+  if (deadline == rt::kForever) return SDL_WaitEvent(&event) == 1;
+  const rt::Micros left = deadline - Now();
+  if (left <= 0) return SDL_PollEvent(&event) == 1;
+  // Rounded up: a wait that ends before the deadline would only come straight back.
+  const rt::Micros ms = std::min<rt::Micros>((left + 999) / 1000, INT_MAX);
+  return SDL_WaitEventTimeout(&event, static_cast<int>(ms)) == 1;
+}
+
+std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
+  using Type = rt::InputEvent::Type;
+  if (event.type == SDL_QUIT) return Input(Type::CloseRequested);
+  if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) return Key(event.key);
+  const Uint32 window = WindowOf(event);
+  if (IsBox(window)) return ToBox(event);
+  if (!IsMain(window)) return std::nullopt;
+  switch (event.type) {
+    case SDL_WINDOWEVENT:
+      return WindowChanged(event.window);
+    case SDL_MOUSEMOTION:
+      return Pointer(Type::PointerMove, event.motion.x, event.motion.y);
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
+      if (event.type == SDL_MOUSEBUTTONUP) return Pointer(Type::PointerUp, event.button.x, event.button.y);
+      // A click on the window behind a modal box calls the box to the front.
+      if (BoxOpen()) box_->Raise();
+      return Pointer(Type::PointerDown, event.button.x, event.button.y);
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& event) {
+  using Type = rt::InputEvent::Type;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      return Input(Type::CloseRequested);
+    case SDL_WINDOWEVENT_ENTER:
+      pointer_.OverForm(true);
+      return std::nullopt;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+      // The last frame is kept here, so the forms need not paint again.
+      window_->Show(screen_.Image());
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
+  const bool down = event.type == SDL_KEYDOWN;
+  const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldByBox_.size();
+  if (BoxOpen()) {
+    keysHeldByBox_.set(scancode, down);
+    SDL_Event whole;
+    whole.key = event;
+    return ToBox(whole);
+  }
+  if (!down && keysHeldByBox_.test(scancode)) {
+    keysHeldByBox_.reset(scancode);
+    return std::nullopt;
+  }
+  const int code = VirtualKeyCode(event.keysym);
+  if (code == 0) return std::nullopt;
+  rt::InputEvent input{down ? rt::InputEvent::Type::KeyDown : rt::InputEvent::Type::KeyUp};
+  input.keyCode = code;
+  input.shift = ShiftState(event.keysym.mod);
+  return input;
+}
+
+std::optional<rt::InputEvent> SdlPlatform::ToBox(const SDL_Event& event) {
+  if (!BoxOpen()) return std::nullopt;
+  if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_ENTER) pointer_.OverForm(false);
+  if (box_->Handle(event)) return Input(rt::InputEvent::Type::MessageBoxDismissed);
+  return std::nullopt;
+}
+
+bool SdlPlatform::IsMain(unsigned windowId) const { return window_ && window_->Id() == windowId; }
+bool SdlPlatform::IsBox(unsigned windowId) const { return box_ && box_->Id() == windowId; }
+bool SdlPlatform::BoxOpen() const { return box_ && box_->IsOpen(); }
+
+void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
+  const std::vector<paint::PixelRect> changed = screen_.Update(front, tooltip);
+  const bool first = !window_;
+  if (first) window_ = std::make_unique<SdlWindow>("Quil OS", 0, 0, paint::kScreenWidth, paint::kScreenHeight, 0);
+  if (first)
+    window_->Show(screen_.Image());
+  else if (!changed.empty())
+    window_->Show(screen_.Image(), changed);
+  // A frame whose changes all lay off the screen pushes nothing: 0 pixels.
+  if (trace_)
+    trace_->Record(rt::TraceKind::Present, front.Name(),
+                   std::to_string(first ? paint::kScreenWidth * paint::kScreenHeight : PixelCount(changed)), "pixels");
+  if (first && firstFrame_) firstFrame_();
+  // The icon waits for the first frame: decoding it is no business of the black screen.
+  if (front.Icon() != icon_) {
+    icon_ = front.Icon();
+    SetWindowIcon(window_->Get(), icon_);
+  }
+}
+
+void SdlPlatform::SetPointer(const rt::PictureRef& picture) { pointer_.Set(picture); }
+
+void SdlPlatform::OpenMessageBox(const rt::MessageBoxRequest& message) {
+  if (!box_) box_ = std::make_unique<MessageBoxWindow>(boxText_);
+  box_->Open(message, window_ ? window_->Get() : nullptr);
+}
+
+void SdlPlatform::CloseMessageBox() {
+  if (box_) box_->Hide();
+  pointer_.OverForm(true);
+  // The box took the keyboard; without a window manager nobody would give it back.
+  if (window_) {
+    SDL_RaiseWindow(window_->Get());
+    SDL_SetWindowInputFocus(window_->Get());
+  }
+}
+
+rt::ScreenMetrics SdlPlatform::Screen() {
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
+  return {rt::PixelsToTwips(mode.w), rt::PixelsToTwips(mode.h), rt::kTwipsPerPixel, rt::kTwipsPerPixel};
+}
+
+rt::CalendarDate SdlPlatform::Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday + 1};
+}
+
+std::string SdlPlatform::AppPath() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::current_path().string() : program.parent_path().string();
+}
+
+}  // namespace quil::sdl

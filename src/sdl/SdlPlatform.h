@@ -1,0 +1,82 @@
+#pragma once
+
+#include <bitset>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "runtime/Platform.h"
+#include "runtime/Trace.h"
+#include "sdl/PointerCursor.h"
+#include "paint/ScreenPainter.h"
+#include "paint/TextPainter.h"
+#include "sdl/VideoSubsystem.h"
+
+union SDL_Event;
+struct SDL_WindowEvent;
+struct SDL_KeyboardEvent;
+
+namespace quil::sdl {
+
+class MessageBoxWindow;
+class SdlWindow;
+
+// The real desktop behind the form runtime, on SDL2: the 800 x 600 main window
+// at the screen's origin (made on the first Present), mouse and keyboard input,
+// the pointer picture as cursor and the modal message box window.
+//
+//   quil::sdl::SdlPlatform platform;      // throws std::runtime_error without a display
+//   quil::rt::Application app(platform);
+class SdlPlatform final : public rt::Platform {
+ public:
+  SdlPlatform();
+  ~SdlPlatform() override;
+
+  rt::Micros Now() override;
+  std::optional<rt::InputEvent> WaitInput(rt::Micros deadline) override;
+  void Present(const rt::Form& front, const rt::Tooltip& tooltip) override;
+  void SetPointer(const rt::PictureRef& picture) override;
+  void OpenMessageBox(const rt::MessageBoxRequest& message) override;
+  void CloseMessageBox() override;
+  rt::ScreenMetrics Screen() override;
+  rt::CalendarDate Today() override;
+  std::string AppPath() override;
+
+  // Work that the first frame does not need, done once the program is
+  // waiting with time to spare, in the order given, as many as fit.
+  void WhenIdle(std::function<void()> job) { idleJobs_.push_back(std::move(job)); }
+  // Runs once, right after the first frame reached the screen.
+  void OnFirstFrame(std::function<void()> done) { firstFrame_ = std::move(done); }
+  // Records every frame pushed to the screen in `sink`.
+  void SetTrace(rt::TraceSink* sink) { trace_ = sink; }
+
+ private:
+  bool NextEvent(SDL_Event& event, rt::Micros deadline);
+  void RunIdleJobs(rt::Micros deadline);
+  std::optional<rt::InputEvent> Translate(const SDL_Event& event);
+  std::optional<rt::InputEvent> WindowChanged(const SDL_WindowEvent& event);
+  std::optional<rt::InputEvent> Key(const SDL_KeyboardEvent& event);
+  std::optional<rt::InputEvent> ToBox(const SDL_Event& event);
+  bool IsMain(unsigned windowId) const;
+  bool IsBox(unsigned windowId) const;
+  bool BoxOpen() const;
+
+  // Declared first: SDL goes last, after every window and cursor.
+  VideoSubsystem video_;
+  paint::ScreenPainter screen_;  // the last frame shown, pushed again on exposure
+  std::unique_ptr<SdlWindow> window_;
+  std::vector<rt::PictureRef> icon_;
+  PointerCursor pointer_;
+  paint::TextPainter boxText_;
+  // Made for the first box and kept, hidden between boxes, for every later one.
+  std::unique_ptr<MessageBoxWindow> box_;
+  // Keys that went down while the box was open: their release is the box's too.
+  std::bitset<512> keysHeldByBox_;
+  std::deque<std::function<void()>> idleJobs_;
+  std::function<void()> firstFrame_;
+  rt::TraceSink* trace_ = nullptr;
+};
+
+}  // namespace quil::sdl
