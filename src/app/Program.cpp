@@ -1,18 +1,39 @@
 #include "app/Program.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "catalogue/Catalogue.h"
 #include "channels/ChannelScreen.h"
 #include "home/Form1.h"
+#include "home/ScreenCodes.h"
 
 namespace quil::app {
+namespace {
+
+constexpr std::string_view kHomeMenu = "Form1";
+
+void OpenChannel(rt::Application& app, int screenCode) {
+  const std::string_view screen = home::ChannelScreenName(screenCode);
+  if (!screen.empty()) app.FormNamed(screen).Show();
+}
+
+void ReturnToMenu(rt::Application& app) { app.Get<home::Form1>(kHomeMenu).ReturnFromChannel(); }
+
+}  // namespace
+
+// The forms reach each other only through the calls wired here: the menu
+// opens a channel by its screen code, a channel returns to the menu.
+std::unique_ptr<home::Form1> MakeHomeMenu(rt::Application& app, audio::Multimedia& media) {
+  return std::make_unique<home::Form1>(app, media, [&app](int screenCode) { OpenChannel(app, screenCode); });
+}
 
 void RegisterForms(rt::Application& app, audio::Multimedia& media) {
-  app.RegisterForm("Form1", [&media](rt::Application& a) { return std::make_unique<home::Form1>(a, media); });
+  app.RegisterForm(std::string(kHomeMenu), [&media](rt::Application& a) { return MakeHomeMenu(a, media); });
   for (const catalogue::ChannelRow& row : catalogue::kChannels) {
     app.RegisterForm(row.form, [&media, &row](rt::Application& a) {
-      return std::make_unique<channels::ChannelScreen>(a, media, row);
+      return std::make_unique<channels::ChannelScreen>(a, media, row, [&a] { ReturnToMenu(a); });
     });
   }
 }

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <memory>
+
 #include "audio/Multimedia.h"
+#include "home/Form1.h"
 #include "runtime/Application.h"
 
 namespace quil::app {
+
+// The home menu, wired to the channel screens.
+std::unique_ptr<home::Form1> MakeHomeMenu(rt::Application& app, audio::Multimedia& media);
 
 // Registers every screen of the program with the runtime.
 void RegisterForms(rt::Application& app, audio::Multimedia& media);

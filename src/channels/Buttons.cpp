@@ -4,12 +4,6 @@
 #include "channels/ChannelScreen.h"
 
 namespace quil::channels {
-namespace {
-
-// The home menu, reached through the runtime by its name.
-constexpr std::string_view kHomeMenu = "Form1";
-
-}  // namespace
 
 // The sound plays once, then waits for the pointer to cross the background.
 void ChannelScreen::ButtonPicture_MouseMove() {
@@ -20,11 +14,8 @@ void ChannelScreen::ButtonPicture_MouseMove() {
 
 void ChannelScreen::Image1_Click() {
   Sound().Play(audio::effects::kQuilMenuButton);
-  rt::Form& menu = App().FormNamed(kHomeMenu);
-  // The menu's own music comes back a moment after the menu does.
-  menu.TimerNamed("TimerMainMenuMusic").SetEnabled(true);
   Unload();
-  menu.Show();
+  returnToMenu_();
 }
 
 }  // namespace quil::channels

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "audio/Multimedia.h"
 #include "audio/SoundEffect.h"
 #include "catalogue/Catalogue.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/Timer.h"
 
 namespace quil::channels {
 
@@ -14,7 +20,11 @@ namespace quil::channels {
 // Opening.cpp, Buttons.cpp and StartBlank.cpp.
 class ChannelScreen : public rt::Form {
  public:
-  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row);
+  // Brings the home menu back to the front, with its music on the way.
+  using MenuReturn = std::function<void()>;
+
+  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row,
+                MenuReturn returnToMenu);
 
   const catalogue::ChannelRow& Row() const { return row_; }
   audio::SoundEffect& Sound() { return sound_; }
@@ -47,7 +57,24 @@ class ChannelScreen : public rt::Form {
 
   const catalogue::ChannelRow& row_;
   Designed designed_;
+  MenuReturn returnToMenu_;
   audio::SoundEffect sound_;
+
+  // The controls and timers the handlers use, looked up once the design is built.
+  rt::Image& Image1;  // "Quil Menu"
+  rt::Image& Image2;  // "Start"
+  rt::Image& Image3;  // the screenshot
+  rt::Image& Image5;  // holds the blank pointer
+  rt::Image& Image6;  // holds the hand pointer
+  rt::Label& Label1;  // the title
+  rt::Label& Label5;
+  rt::Label& Label6;
+  rt::Timer& Timer1;
+  rt::Timer& Timer2;
+  rt::Timer& Timer3;
+  rt::Timer& TimerStart;
+  // What "Start" hides and a later movement shows, in that order.
+  const std::vector<rt::Control*> page_;
 };
 
 }  // namespace quil::channels

@@ -2,36 +2,35 @@
 // later, and once the lock-out is over a movement brings both back.
 #include "audio/Effects.h"
 #include "channels/ChannelScreen.h"
-#include "runtime/Image.h"
 
 namespace quil::channels {
 
 void ChannelScreen::Image2_Click() {
   Sound().Play(audio::effects::kStart);
   SetPageVisible(false);
-  TimerNamed("Timer3").SetEnabled(true);
-  TimerNamed("TimerStart").SetEnabled(true);
+  Timer3.SetEnabled(true);
+  TimerStart.SetEnabled(true);
 }
 
 void ChannelScreen::Timer3_Timer() {
-  SetMouseIcon(Get<rt::Image>("Image5").Picture());
-  TimerNamed("Timer3").SetEnabled(false);
+  SetMouseIcon(Image5.Picture());
+  Timer3.SetEnabled(false);
 }
 
-void ChannelScreen::TimerStart_Timer() { TimerNamed("TimerStart").SetEnabled(false); }
+void ChannelScreen::TimerStart_Timer() { TimerStart.SetEnabled(false); }
 
 // The background re-arms the hover sound once the hold-off is over, and
 // brings back a blanked page once the lock-out is over too.
 void ChannelScreen::Form_MouseMove() {
-  if (TimerNamed("Timer2").Enabled()) {
+  if (Timer2.Enabled()) {
     HoverSoundPlayed = 1;
     return;
   }
   HoverSoundPlayed = 0;
-  if (Get<rt::Image>("Image1").Visible()) return;
-  if (TimerNamed("TimerStart").Enabled()) return;
+  if (Image1.Visible()) return;
+  if (TimerStart.Enabled()) return;
   SetPageVisible(true);
-  SetMouseIcon(Get<rt::Image>("Image6").Picture());
+  SetMouseIcon(Image6.Picture());
 }
 
 }  // namespace quil::channels

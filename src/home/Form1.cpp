@@ -1,5 +1,6 @@
 #include "home/Form1.h"
 
+#include <utility>
 #include <variant>
 
 #include "pictures/Pictures.h"
@@ -14,9 +15,10 @@ namespace quil::home {
 
 Form1::Designed::Designed(rt::Form& form) { design::Build(form); }
 
-Form1::Form1(rt::Application& app, audio::Multimedia& media)
+Form1::Form1(rt::Application& app, audio::Multimedia& media, ChannelOpener openChannel)
     : Form(app, "Form1"),
       designed_(*this),
+      openChannel_(std::move(openChannel)),
       sound_(media, [&app] { return app.Path(); }),
       player_(media),
       music_(player_, [&app] { return app.Path(); }, TimerNamed("TimerMainMenuMusic"), TimerNamed("TimerMusicChange"),

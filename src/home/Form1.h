@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "home/MenuMusic.h"
@@ -24,7 +25,10 @@ struct GameClick;
 // MusicPanel.
 class Form1 : public rt::Form {
  public:
-  Form1(rt::Application& app, audio::Multimedia& media);
+  // Brings the channel screen of a screen code to the front.
+  using ChannelOpener = std::function<void(int screenCode)>;
+
+  Form1(rt::Application& app, audio::Multimedia& media, ChannelOpener openChannel);
 
   // Form-level state, named as in the design.
   bool PageMovingIn = false;      // the leaving page is out and the arriving one slides in
@@ -83,8 +87,9 @@ class Form1 : public rt::Form {
   // Exit button.
   void ImageExit_Click();
   void ImageExit_MouseMove();
-  // Zoom into a channel screen.
+  // Zoom into a channel screen, and the way back from it.
   void TimerZoom_Timer();
+  void ReturnFromChannel();
 
  private:
   void WireHandlers();
@@ -105,6 +110,7 @@ class Form1 : public rt::Form {
   struct Designed {
     explicit Designed(rt::Form& form);
   } designed_;
+  ChannelOpener openChannel_;
   audio::SoundEffect sound_;
   audio::Mp3Player player_;
   MenuMusic music_;

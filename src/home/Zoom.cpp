@@ -1,8 +1,8 @@
 // Form1: the zoom after a game tile's click. A plain box grows around the
 // middle of the screen, one step per tick, until it covers the screen; then
 // the channel screen of ScreenCode comes up in front and the box is put away.
+// "Quil Menu" on that screen brings the menu back.
 #include "home/Form1.h"
-#include "home/ScreenCodes.h"
 #include "runtime/PictureBox.h"
 
 namespace quil::home {
@@ -19,8 +19,7 @@ constexpr rt::Rect kRest{5880, 4440, 255, 255};
 void Form1::TimerZoom_Timer() {
   auto& box = Get<rt::PictureBox>("Picture1");
   if (box.Width() >= kCoveringWidth) {
-    const std::string_view screen = ChannelScreenName(ScreenCode);
-    if (!screen.empty()) App().FormNamed(screen).Show();
+    openChannel_(ScreenCode);
     PutZoomBoxAway();
     TimerNamed("TimerZoom").SetEnabled(false);
   }
@@ -38,6 +37,12 @@ void Form1::PutZoomBoxAway() {
   box.SetWidth(kRest.width);
   box.SetLeft(kRest.left);
   box.SetTop(kRest.top);
+}
+
+// The menu's own music comes back a moment after the menu does.
+void Form1::ReturnFromChannel() {
+  TimerNamed("TimerMainMenuMusic").SetEnabled(true);
+  Show();
 }
 
 }  // namespace quil::home

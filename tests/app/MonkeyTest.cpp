@@ -65,7 +65,7 @@ TEST(Monkey, FindsAPlantedFaultAndShrinksItToTheEventsThatMatter) {
   ProgramFolder folder;
   const auto plantFault = [](rt::Application& app, audio::Multimedia& media) {
     app.RegisterForm("Form1", [&media](rt::Application& a) {
-      auto menu = std::make_unique<home::Form1>(a, media);
+      auto menu = app::MakeHomeMenu(a, media);
       home::Form1* planted = menu.get();
       menu->Get<rt::Image>("ImageMail").OnClick([planted] { planted->CurrentPage = 4; });
       return menu;
