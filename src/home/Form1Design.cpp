@@ -1,25 +1,14 @@
 #include "home/Form1Design.h"
 
-#include <functional>
-#include <stdexcept>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "pictures/Pictures.h"
 #include "audio/Effects.h"
-#include "runtime/Form.h"
-#include "runtime/Frame.h"
-#include "runtime/Image.h"
-#include "runtime/Label.h"
-#include "runtime/PictureBox.h"
+#include "runtime/Design.h"
 #include "runtime/Shape.h"
 
 namespace quil::home::design {
-namespace {
-
-using rt::Rect;
-
-}  // namespace
 
 // Tile pictures: the picture control's Left, Top, Width, Height in twips.
 const std::array<TileRow, kTileCount> kTiles = {{
@@ -136,107 +125,100 @@ const std::array<TileClickRow, kTileCount> kTileClicks = {{
 
 namespace {
 
-struct ImageRow {
-  const char* name;
-  Rect rect;
-  const char* picture;  // nullptr: none
-  bool stretch;
-  const char* toolTip;
-  bool visible;
-  const char* mouseIcon;  // the pointer picture the control stores, if any
-};
-
-const ImageRow kImages[] = {
-    {"ImageLabelQuil", {1275, 7510, 675, 405}, "ImageLabelQuil", false, "Quil Options", false, nullptr},
-    {"Image6", {480, 5040, 255, 255}, "Image6", true, nullptr, false, nullptr},
-    {"ImageMail", {9910, 7430, 885, 540}, "ImageMail", true, "Quil Message Board", false, nullptr},
-    {"Image4", {120, 5400, 255, 255}, nullptr, true, nullptr, false, nullptr},
-    {"Image3", {120, 5040, 255, 255}, "Image3", true, nullptr, false, nullptr},
-    {"Image2", {120, 4680, 255, 255}, "Image2", true, nullptr, false, nullptr},
-    {"ImageExit", {5130, 8180, 1770, 495}, "ImageExit", false, "Exit", false, nullptr},
-    {"ImageCurveLine2", {9120, 6580, 3330, 2295}, "ImageCurveLine2", false, nullptr, false, nullptr},
-    {"Image1", {-15000, -15000, 9885, 7695}, "Image1", true, nullptr, false, nullptr},
-    {"ImageMouse", {-240, 1800, 540, 540}, "PointerHand", false, nullptr, false, "PointerHand"},
-    {"ImageTrans", {-240, 1440, 540, 540}, "PointerBlank", false, nullptr, false, "PointerBlank"},
-    {"ImageCurveLine1", {-450, 6580, 3330, 2295}, "ImageCurveLine1", false, nullptr, false, nullptr},
-    {"ImageLine", {0, 6480, 13065, 945}, "ImageLine", false, nullptr, false, nullptr},
-    {"ImageGreyBar", {0, 7320, 12150, 2430}, "ImageGreyBar", false, nullptr, false, nullptr},
-};
-
-struct LabelRow {
-  const char* name;
-  Rect rect;
-  const char* caption;
-  rt::Label::Look look;
-  const char* toolTip;
-  bool visible;
-};
+using pictures::Picture;
 
 const rt::Label::Look kPlain{};
 const rt::Label::Look kMusicButton{{"Webdings", 14.25, true}, 0x00676767, rt::Alignment::Center};
+const rt::Label::Look kResolution{rt::Font{}, rt::kSysButtonText, rt::Alignment::Left, true};
+const rt::Label::Look kMenuCaption{{"Arial", 14.25, false}, rt::kSysHighlight, rt::Alignment::Center};
+const rt::Label::Look kDate{{"Arial", 26.25, false}, 0x00676767, rt::Alignment::Center};
+// The bar's two round buttons: a face inside a teal ring.
+const rt::Shape::Look kButtonFace{rt::ShapeKind::Oval, 0x00E6E6E6, std::nullopt, 1};
+const rt::Shape::Look kButtonRing{rt::ShapeKind::Oval, 0x00D9D9D9, 0x00B0B000, 2};
+// A hidden circle that travels with page 1.
+const rt::Shape::Look kPageOneCircle{rt::ShapeKind::Circle, 0x00676767, rt::kSysWindowText, 1};
 
-const LabelRow kLabels[] = {
-    {"LabelMusicBack", {240, 240, 375, 375}, "9", kMusicButton, nullptr, true},
-    {"LabelMusicNext", {720, 240, 375, 375}, ":", kMusicButton, nullptr, true},
-    {"LabelRes", {3360, -5000, 1215, 255}, "", {rt::Font{}, rt::kSysButtonText, rt::Alignment::Left, true}, nullptr, false},
-    {"ShapeQuilLabel", {840, 6960, 1575, 1455}, "", kPlain, "Quil Options", false},
-    {"ShapeMailLabel", {9560, 6960, 1575, 1455}, "", kPlain, "Quil Message Board", false},
-    {"LabelMenu", {5280, 6790, 1455, 375}, "Quil Menu", {{"Arial", 14.25, false}, rt::kSysHighlight, rt::Alignment::Center},
-     nullptr, false},
-    {"Label1", {4440, 7440, 3135, 615}, "Sun 12/30", {{"Arial", 26.25, false}, 0x00676767, rt::Alignment::Center},
-     nullptr, false},
-};
+// Page 1 waits hidden for the reveal; the other pages lie off screen to the right.
+bool TileVisibleAtStart(int number) { return TilePage(number) > 0; }
 
-struct ShapeRow {
-  const char* name;
-  Rect rect;
-  rt::Shape::Look look;
-};
+rt::ControlRow TileFrameRow(int number) {
+  const rt::Shape::Look look{rt::ShapeKind::RoundedRectangle, Tile(number).fill, kFrameGrey, 1};
+  return rt::ShapeRow{std::string(TileFrameName(number)), TileFrame(number), look, TileVisibleAtStart(number)};
+}
 
-const ShapeRow kShapes[] = {
-    {"ShapeMailButton2", {9690, 7020, 1080, 1020}, {rt::ShapeKind::Oval, 0x00E6E6E6, std::nullopt, 1}},
-    {"ShapeMailButton1", {9570, 6960, 1575, 1455}, {rt::ShapeKind::Oval, 0x00D9D9D9, 0x00B0B000, 2}},
-    {"ShapeQuilButton2", {960, 7005, 1080, 1020}, {rt::ShapeKind::Oval, 0x00E6E6E6, std::nullopt, 1}},
-    {"ShapeQuilButton1", {840, 6960, 1575, 1455}, {rt::ShapeKind::Oval, 0x00D9D9D9, 0x00B0B000, 2}},
-    {"ShapeHC", {870, 1080, 735, 1095}, {rt::ShapeKind::Circle, 0x00676767, rt::kSysWindowText, 1}},
-};
+// An empty slot keeps its picture control, without picture or tooltip.
+rt::ControlRow TilePictureRow(int number) {
+  const TileRow& tile = Tile(number);
+  const std::string name(TilePictureName(number));
+  return rt::ImageRow{name,
+                      tile.picture,
+                      tile.toolTip ? Picture(name) : nullptr,
+                      tile.stretch,
+                      tile.toolTip ? tile.toolTip : "",
+                      TileVisibleAtStart(number)};
+}
 
-// Tab order: the next-page arrow first, then the zoom box, then the previous-page arrow.
-struct PictureBoxRow {
-  const char* name;
-  Rect rect;
-  rt::Colour backColor;
-  const char* picture;
-  const char* toolTip;
-  int tabIndex;
-};
-
-const PictureBoxRow kPictureBoxes[] = {
-    {"Picture1", {5880, 4440, 255, 255}, rt::kSysMenuText, nullptr, nullptr, 1},
-    {"ImageAR", {360, 3000, 495, 720}, kMenuBackground, "ImageAR", "Next Page", 0},
-    {"ImageAL", {0, 3240, 495, 720}, kMenuBackground, "ImageAL", "Previous Page", 7},
-};
-
-const std::array<std::string_view, 126> kStacking = {
-    "Picture1", "Frame1", "LabelMusicBack", "LabelMusicNext", "ImageAR", "ImageAL", "LabelRes", "ImageLabelQuil",
-    "Shape38Image", "Shape45Image", "Shape39Image", "Shape40Image", "Shape44Image", "Shape48Image", "Shape43Image",
-    "Shape42Image", "Shape41Image", "Shape47Image", "Shape46Image", "Shape37Image", "Shape27Image", "Shape36Image",
-    "Shape27", "Shape35Image", "Shape34Image", "Shape33Image", "Shape32Image", "Shape31Image", "Shape30Image",
-    "Shape29Image", "Shape28Image", "Shape26Image", "Shape25Image", "Shape24Image", "Shape21Image", "Shape19Image",
-    "Shape17Image", "Shape23Image", "Shape18Image", "Shape16Image", "Shape14Image", "Shape22Image", "Shape15Image",
-    "Shape13Image", "Shape20Image", "Image6", "ImageMail", "Image4", "Image3", "Image2", "Shape3Image", "ImageExit",
-    "Shape12Image", "Shape10Image", "Shape9Image", "Shape11Image", "Shape8Image", "Shape6Image", "Shape5Image",
-    "Shape7Image", "Shape4Image", "Shape2Image", "Shape1Image", "ShapeQuilLabel", "ShapeMailLabel", "Shape12",
-    "Shape11", "Shape10", "Shape8", "Shape7", "Shape6", "Shape4", "Shape3", "Shape2", "ShapeMailButton2",
-    "ShapeMailButton1", "ImageCurveLine2", "ShapeQuilButton2", "ShapeQuilButton1", "Shape9", "Shape5", "LabelMenu",
-    "Label1", "Image1", "ImageMouse", "ImageTrans", "ImageCurveLine1", "ImageLine", "Shape1", "ImageGreyBar",
-    "ShapeHC", "Shape24", "Shape21", "Shape20", "Shape19", "Shape16", "Shape17", "Shape18", "Shape13", "Shape14",
-    "Shape15", "Shape22", "Shape23", "Shape25", "Shape28", "Shape29", "Shape34", "Shape33", "Shape32", "Shape30",
-    "Shape26", "Shape36", "Shape35", "Shape31", "Shape37", "Shape44", "Shape41", "Shape42", "Shape45", "Shape38",
-    "Shape39", "Shape40", "Shape48", "Shape47", "Shape46", "Shape43",
-};
-
-rt::PictureRef PictureOrNone(const char* name) { return name ? pictures::Picture(name) : nullptr; }
+// Every control, front to back. Tab order: the next-page arrow first, then the
+// zoom box, then the previous-page arrow. The music panel waits below the
+// screen, its two buttons inside it.
+std::vector<rt::ControlRow> Controls() {
+  return {
+      rt::PictureBoxRow{"Picture1", {5880, 4440, 255, 255}, rt::kSysMenuText, nullptr, 1, {}, false},
+      rt::FrameRow{"Frame1", {3120, 10000, 1335, 735}, "Music", {"Arial", 9, false}, 0x00D8CECA},
+      rt::LabelRow{"LabelMusicBack", {240, 240, 375, 375}, "9", kMusicButton, {}, true, "Frame1"},
+      rt::LabelRow{"LabelMusicNext", {720, 240, 375, 375}, ":", kMusicButton, {}, true, "Frame1"},
+      rt::PictureBoxRow{"ImageAR", {360, 3000, 495, 720}, kMenuBackground, Picture("ImageAR"), 0, "Next Page", false},
+      rt::PictureBoxRow{"ImageAL", {0, 3240, 495, 720}, kMenuBackground, Picture("ImageAL"), 7, "Previous Page", false},
+      rt::LabelRow{"LabelRes", {3360, -5000, 1215, 255}, "", kResolution, {}, false},
+      rt::ImageRow{"ImageLabelQuil", {1275, 7510, 675, 405}, Picture("ImageLabelQuil"), false, "Quil Options", false},
+      TilePictureRow(38), TilePictureRow(45), TilePictureRow(39), TilePictureRow(40), TilePictureRow(44),
+      TilePictureRow(48), TilePictureRow(43), TilePictureRow(42), TilePictureRow(41), TilePictureRow(47),
+      TilePictureRow(46), TilePictureRow(37), TilePictureRow(27), TilePictureRow(36), TileFrameRow(27),
+      TilePictureRow(35), TilePictureRow(34), TilePictureRow(33), TilePictureRow(32), TilePictureRow(31),
+      TilePictureRow(30), TilePictureRow(29), TilePictureRow(28), TilePictureRow(26), TilePictureRow(25),
+      TilePictureRow(24), TilePictureRow(21), TilePictureRow(19), TilePictureRow(17), TilePictureRow(23),
+      TilePictureRow(18), TilePictureRow(16), TilePictureRow(14), TilePictureRow(22), TilePictureRow(15),
+      TilePictureRow(13), TilePictureRow(20),
+      rt::ImageRow{"Image6", {480, 5040, 255, 255}, Picture("Image6"), true, {}, false},
+      rt::ImageRow{"ImageMail", {9910, 7430, 885, 540}, Picture("ImageMail"), true, "Quil Message Board", false},
+      rt::ImageRow{"Image4", {120, 5400, 255, 255}, nullptr, true, {}, false},
+      rt::ImageRow{"Image3", {120, 5040, 255, 255}, Picture("Image3"), true, {}, false},
+      rt::ImageRow{"Image2", {120, 4680, 255, 255}, Picture("Image2"), true, {}, false},
+      TilePictureRow(3),
+      rt::ImageRow{"ImageExit", {5130, 8180, 1770, 495}, Picture("ImageExit"), false, "Exit", false},
+      TilePictureRow(12), TilePictureRow(10), TilePictureRow(9), TilePictureRow(11), TilePictureRow(8),
+      TilePictureRow(6), TilePictureRow(5), TilePictureRow(7), TilePictureRow(4), TilePictureRow(2),
+      TilePictureRow(1),
+      rt::LabelRow{"ShapeQuilLabel", {840, 6960, 1575, 1455}, "", kPlain, "Quil Options", false},
+      rt::LabelRow{"ShapeMailLabel", {9560, 6960, 1575, 1455}, "", kPlain, "Quil Message Board", false},
+      TileFrameRow(12), TileFrameRow(11), TileFrameRow(10), TileFrameRow(8), TileFrameRow(7), TileFrameRow(6),
+      TileFrameRow(4), TileFrameRow(3), TileFrameRow(2),
+      rt::ShapeRow{"ShapeMailButton2", {9690, 7020, 1080, 1020}, kButtonFace, false},
+      rt::ShapeRow{"ShapeMailButton1", {9570, 6960, 1575, 1455}, kButtonRing, false},
+      rt::ImageRow{"ImageCurveLine2", {9120, 6580, 3330, 2295}, Picture("ImageCurveLine2"), false, {}, false},
+      rt::ShapeRow{"ShapeQuilButton2", {960, 7005, 1080, 1020}, kButtonFace, false},
+      rt::ShapeRow{"ShapeQuilButton1", {840, 6960, 1575, 1455}, kButtonRing, false},
+      TileFrameRow(9), TileFrameRow(5),
+      rt::LabelRow{"LabelMenu", {5280, 6790, 1455, 375}, "Quil Menu", kMenuCaption, {}, false},
+      rt::LabelRow{"Label1", {4440, 7440, 3135, 615}, "Sun 12/30", kDate, {}, false},
+      rt::ImageRow{"Image1", {-15000, -15000, 9885, 7695}, Picture("Image1"), true, {}, false},
+      rt::ImageRow{"ImageMouse", {-240, 1800, 540, 540}, Picture("PointerHand"), false, {}, false,
+                   Picture("PointerHand")},
+      rt::ImageRow{"ImageTrans", {-240, 1440, 540, 540}, Picture("PointerBlank"), false, {}, false,
+                   Picture("PointerBlank")},
+      rt::ImageRow{"ImageCurveLine1", {-450, 6580, 3330, 2295}, Picture("ImageCurveLine1"), false, {}, false},
+      rt::ImageRow{"ImageLine", {0, 6480, 13065, 945}, Picture("ImageLine"), false, {}, false},
+      TileFrameRow(1),
+      rt::ImageRow{"ImageGreyBar", {0, 7320, 12150, 2430}, Picture("ImageGreyBar"), false, {}, false},
+      rt::ShapeRow{"ShapeHC", {870, 1080, 735, 1095}, kPageOneCircle, false},
+      TileFrameRow(24), TileFrameRow(21), TileFrameRow(20), TileFrameRow(19), TileFrameRow(16), TileFrameRow(17),
+      TileFrameRow(18), TileFrameRow(13), TileFrameRow(14), TileFrameRow(15), TileFrameRow(22), TileFrameRow(23),
+      TileFrameRow(25), TileFrameRow(28), TileFrameRow(29), TileFrameRow(34), TileFrameRow(33), TileFrameRow(32),
+      TileFrameRow(30), TileFrameRow(26), TileFrameRow(36), TileFrameRow(35), TileFrameRow(31), TileFrameRow(37),
+      TileFrameRow(44), TileFrameRow(41), TileFrameRow(42), TileFrameRow(45), TileFrameRow(38), TileFrameRow(39),
+      TileFrameRow(40), TileFrameRow(48), TileFrameRow(47), TileFrameRow(46), TileFrameRow(43)
+  };
+}
 
 const std::array<std::string, kTileCount> kFrameNames = [] {
   std::array<std::string, kTileCount> names;
@@ -250,60 +232,9 @@ const std::array<std::string, kTileCount> kPictureNames = [] {
   return names;
 }();
 
-using Maker = std::function<void(rt::Form&)>;
-
-void AddTileMakers(std::unordered_map<std::string_view, Maker>& makers) {
-  for (const TileRow& tile : kTiles) {
-    // Page 1 waits hidden for the reveal; the other pages lie off screen to the right.
-    const bool visible = TilePage(tile.number) > 0;
-    makers[TileFrameName(tile.number)] = [&tile, visible](rt::Form& form) {
-      const rt::Shape::Look look{rt::ShapeKind::RoundedRectangle, tile.fill, kFrameGrey, 1};
-      form.Add<rt::Shape>(std::string(TileFrameName(tile.number)), TileFrame(tile.number), look).SetVisible(visible);
-    };
-    makers[TilePictureName(tile.number)] = [&tile, visible](rt::Form& form) {
-      const std::string name(TilePictureName(tile.number));
-      auto& image = form.Add<rt::Image>(name, tile.picture, tile.toolTip ? pictures::Picture(name) : nullptr, tile.stretch);
-      if (tile.toolTip) image.SetToolTip(tile.toolTip);
-      image.SetVisible(visible);
-    };
-  }
-}
-
-void AddOtherMakers(std::unordered_map<std::string_view, Maker>& makers) {
-  for (const ImageRow& row : kImages) {
-    makers[row.name] = [&row](rt::Form& form) {
-      auto& image = form.Add<rt::Image>(row.name, row.rect, PictureOrNone(row.picture), row.stretch);
-      if (row.toolTip) image.SetToolTip(row.toolTip);
-      image.SetMouseIcon(PictureOrNone(row.mouseIcon));
-      image.SetVisible(row.visible);
-    };
-  }
-  for (const LabelRow& row : kLabels) {
-    makers[row.name] = [&row](rt::Form& form) {
-      auto& label = form.Add<rt::Label>(row.name, row.rect, row.caption, row.look);
-      if (row.toolTip) label.SetToolTip(row.toolTip);
-      label.SetVisible(row.visible);
-    };
-  }
-  for (const ShapeRow& row : kShapes) {
-    makers[row.name] = [&row](rt::Form& form) { form.Add<rt::Shape>(row.name, row.rect, row.look).SetVisible(false); };
-  }
-  for (const PictureBoxRow& row : kPictureBoxes) {
-    makers[row.name] = [&row](rt::Form& form) {
-      auto& box = form.Add<rt::PictureBox>(row.name, row.rect, row.backColor, PictureOrNone(row.picture), row.tabIndex);
-      if (row.toolTip) box.SetToolTip(row.toolTip);
-      box.SetVisible(false);
-    };
-  }
-  // The music panel waits below the screen, its two buttons inside it.
-  makers["Frame1"] = [](rt::Form& form) {
-    form.Add<rt::Frame>("Frame1", Rect{3120, 10000, 1335, 735}, "Music", rt::Font{"Arial", 9, false}, 0x00D8CECA);
-  };
-}
-
 }  // namespace
 
-const std::array<TimerRow, 14> kTimers = {{
+const std::array<rt::TimerRow, 14> kTimers = {{
     {"Timer1", 1000},
     {"Timer2", 500},
     {"Timer3", 2000},
@@ -330,28 +261,13 @@ double TileColumnLeft(int number) { return 1080.0 + 2520 * ((number - 1) % 4); }
 
 rt::Rect TileFrame(int number) {
   const int row = ((number - 1) % kTilesPerPage) / 4;
-  return Rect{TileColumnLeft(number) + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
+  return rt::Rect{TileColumnLeft(number) + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
 }
 
 std::string_view TileFrameName(int number) { return kFrameNames.at(static_cast<std::size_t>(number - 1)); }
 
 std::string_view TilePictureName(int number) { return kPictureNames.at(static_cast<std::size_t>(number - 1)); }
 
-std::span<const std::string_view> StackingOrder() { return kStacking; }
-
-void Build(rt::Form& form) {
-  std::unordered_map<std::string_view, Maker> makers;
-  AddTileMakers(makers);
-  AddOtherMakers(makers);
-  for (std::string_view name : kStacking) {
-    const auto maker = makers.find(name);
-    if (maker == makers.end()) throw std::logic_error("no design for control " + std::string(name));
-    maker->second(form);
-  }
-  auto& panel = form.Get<rt::Frame>("Frame1");
-  form.Get<rt::Label>("LabelMusicBack").PlaceIn(panel);
-  form.Get<rt::Label>("LabelMusicNext").PlaceIn(panel);
-  for (const TimerRow& timer : kTimers) form.AddTimer(timer.name, timer.intervalMs);
-}
+void Build(rt::Form& form) { rt::Build(form, Controls(), kTimers); }
 
 }  // namespace quil::home::design

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string_view>
 #include <variant>
 
 #include "runtime/Colour.h"
+#include "runtime/Design.h"
 #include "runtime/MessageBox.h"
 #include "runtime/Twips.h"
 
@@ -78,15 +78,7 @@ extern const std::array<TileClickRow, kTileCount> kTileClicks;
 
 const TileClick& ClickOf(int tile);
 
-struct TimerRow {
-  const char* name;
-  int intervalMs;
-};
-
-extern const std::array<TimerRow, 14> kTimers;
-
-// Front to back.
-std::span<const std::string_view> StackingOrder();
+extern const std::array<rt::TimerRow, 14> kTimers;
 
 // Creates every control of the design in stacking order, and the timers.
 void Build(rt::Form& form);
