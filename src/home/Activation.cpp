@@ -33,7 +33,7 @@ void Form1::TileImage_Click(int tile) {
 void Form1::OpenBroadcast(const design::BroadcastClick& click) {
   Sound().Play(click.sound);
   App().MsgBox(click.message, rt::MessageBoxStyle::Information, click.message);
-  TimerNamed("TimerWeatherMusic").SetEnabled(true);
+  TimerWeatherMusic.SetEnabled(true);
 }
 
 // A click during a running zoom only changes the screen the zoom will open; the
@@ -43,8 +43,8 @@ void Form1::OpenGame(const design::GameClick& click) {
   if (click.hover == design::HoverFlag::HoldBack) HoverSoundPlayed = 1;
   Player().MP3Stop();
   ScreenCode = click.screenCode;
-  Get<rt::PictureBox>("Picture1").SetVisible(true);
-  TimerNamed("TimerZoom").SetEnabled(true);
+  Picture1.SetVisible(true);
+  TimerZoom.SetEnabled(true);
 }
 
 }  // namespace quil::home

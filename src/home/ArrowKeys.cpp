@@ -21,10 +21,10 @@ void Form1::PageArrow_KeyUp(int keyCode, int /*shift*/) {
     case rt::kKeyEscape:
       App().End();
     case kKeyP:
-      if (Get<rt::PictureBox>("ImageAR").Visible()) ImageAR_Click();
+      if (ImageAR.Visible()) ImageAR_Click();
       break;
     case kKeyM:
-      if (Get<rt::PictureBox>("ImageAL").Visible()) ImageAL_Click();
+      if (ImageAL.Visible()) ImageAL_Click();
       break;
     case kKey1:
       Panel().Raise();

@@ -1,15 +1,22 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
-#include "home/MenuMusic.h"
 #include "audio/Mp3Player.h"
 #include "audio/Multimedia.h"
-#include "home/MusicPanel.h"
 #include "audio/SoundEffect.h"
+#include "home/MenuMusic.h"
+#include "home/MusicPanel.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
+#include "runtime/Frame.h"
+#include "runtime/Image.h"
+#include "runtime/Label.h"
+#include "runtime/PictureBox.h"
+#include "runtime/Shape.h"
+#include "runtime/Timer.h"
 
 namespace quil::home {
 
@@ -24,6 +31,12 @@ struct GameClick;
 // PageScroll.cpp, BarButtons.cpp and Exit.cpp; the music panel's logic is
 // MusicPanel.
 class Form1 : public rt::Form {
+  // Builds the design's controls and timers before every member below, which
+  // look them up.
+  struct Designed {
+    explicit Designed(rt::Form& form);
+  } designed_;
+
  public:
   // Brings the channel screen of a screen code to the front.
   using ChannelOpener = std::function<void(int screenCode)>;
@@ -47,6 +60,19 @@ class Form1 : public rt::Form {
   bool MenuShown = false;
   int ScreenWidthPx = 0;
   int ScreenHeightPx = 0;
+
+  // The controls and timers the handlers use, looked up once the design is
+  // built; the tiles' frames and pictures by tile number, 1 to 48.
+  rt::Image &Image1, &Image2, &Image3, &Image4, &Image6, &ImageMouse, &ImageTrans, &ImageLine, &ImageGreyBar,
+      &ImageCurveLine1, &ImageCurveLine2, &ImageLabelQuil, &ImageMail, &ImageExit;
+  rt::Label &Label1, &LabelRes, &LabelMenu, &ShapeQuilLabel, &ShapeMailLabel, &LabelMusicBack, &LabelMusicNext;
+  rt::Shape &ShapeHC, &ShapeQuilButton1, &ShapeQuilButton2, &ShapeMailButton1, &ShapeMailButton2;
+  rt::PictureBox &Picture1, &ImageAR, &ImageAL;
+  rt::Frame& Frame1;
+  rt::Timer &Timer1, &Timer2, &Timer3, &TimerIntro, &TimerAR, &TimerPage, &TimerZoom, &TimerMainMenuMusic,
+      &TimerMusicChange, &TimerWeatherMusic, &TimerMusic, &TimerMusic2;
+  rt::Shape& TileFrame(int tile) const { return *tileFrames_.at(static_cast<std::size_t>(tile - 1)); }
+  rt::Image& TilePicture(int tile) const { return *tilePictures_.at(static_cast<std::size_t>(tile - 1)); }
 
   audio::SoundEffect& Sound() { return sound_; }
   audio::Mp3Player& Player() { return player_; }
@@ -105,11 +131,8 @@ class Form1 : public rt::Form {
   void PutZoomBoxAway();
   void TurnPage(int step);
 
-  // Builds the design's controls and timers before the members below, which
-  // need the timers.
-  struct Designed {
-    explicit Designed(rt::Form& form);
-  } designed_;
+  std::array<rt::Shape*, 48> tileFrames_;
+  std::array<rt::Image*, 48> tilePictures_;
   ChannelOpener openChannel_;
   audio::SoundEffect sound_;
   audio::Mp3Player player_;

@@ -24,21 +24,21 @@ void Form1::Form_Load() {
                  "Sorry");
     App().End();
   }
-  auto& warning = Get<rt::Image>("Image1");
+  auto& warning = Image1;
   warning.SetTop(720);
   warning.SetLeft(1200);
   for (int tile = 25; tile <= design::kTileCount; ++tile)
-    Get<rt::Shape>(design::TileFrameName(tile)).SetLeft(design::TileColumnLeft(tile) + kPageWidth);
+    TileFrame(tile).SetLeft(design::TileColumnLeft(tile) + kPageWidth);
   SetWidth(13100);
-  Get<rt::Image>("Image4").SetPicture(warning.Picture());
+  Image4.SetPicture(warning.Picture());
   CurrentPage = 0;
   ScreenCode = 1;
   Music().SetTrackNumber(1);
   PutZoomBoxAway();
   BuildDateText();
   SetBackColor(design::kIntroBackground);
-  SetMouseIcon(Get<rt::Image>("ImageTrans").MouseIcon());
-  TimerNamed("Timer1").SetEnabled(true);
+  SetMouseIcon(ImageTrans.MouseIcon());
+  Timer1.SetEnabled(true);
 }
 
 // The check compares pixels, whatever the twips per pixel, and goes through the
@@ -47,7 +47,7 @@ bool Form1::ResolutionAccepted() {
   const rt::ScreenMetrics screen = App().Screen();
   ScreenWidthPx = static_cast<int>(std::lround(screen.widthTwips) / std::lround(screen.twipsPerPixelX));
   ScreenHeightPx = static_cast<int>(std::lround(screen.heightTwips) / std::lround(screen.twipsPerPixelY));
-  auto& resolution = Get<rt::Label>("LabelRes");
+  auto& resolution = LabelRes;
   resolution.SetCaption(rt::Str(ScreenWidthPx) + " x" + rt::Str(ScreenHeightPx));
   return resolution.Caption() == kRequiredResolution;
 }
@@ -57,7 +57,7 @@ void Form1::BuildDateText() {
   WeekdayNumber = today.weekday;
   WeekdayText = WeekdayName(WeekdayNumber);
   DateText = MonthAndDay(today);
-  Get<rt::Label>("Label1").SetCaption(WeekdayText + " " + DateText);
+  Label1.SetCaption(WeekdayText + " " + DateText);
 }
 
 }  // namespace quil::home

@@ -21,8 +21,8 @@ constexpr double kSwingStep = 20;
 // The left arrow moves only while shown, so after a while hidden it may sit a
 // few steps off from the right arrow's rhythm.
 void Form1::TimerAR_Timer() {
-  auto& next = Get<rt::PictureBox>("ImageAR");
-  auto& previous = Get<rt::PictureBox>("ImageAL");
+  auto& next = ImageAR;
+  auto& previous = ImageAL;
   const auto move = [&](double step) {
     if (previous.Visible()) previous.SetLeft(previous.Left() + step);
     next.SetLeft(next.Left() + step);
@@ -41,12 +41,12 @@ void Form1::TimerAR_Timer() {
 }
 
 void Form1::ImageAR_Click() {
-  if (!Get<rt::PictureBox>("ImageAR").Visible() || TimerNamed("TimerPage").Enabled()) return;
+  if (!ImageAR.Visible() || TimerPage.Enabled()) return;
   TurnPage(+1);
 }
 
 void Form1::ImageAL_Click() {
-  if (!Get<rt::PictureBox>("ImageAL").Visible() || TimerNamed("TimerPage").Enabled()) return;
+  if (!ImageAL.Visible() || TimerPage.Enabled()) return;
   TurnPage(-1);
 }
 
@@ -61,10 +61,10 @@ void Form1::TurnPage(int step) {
   if (target < 0 || target > kLastPage) return;
   CurrentPage = target;
   if (target == 1 || target == 2) PageForward = step > 0;
-  Get<rt::PictureBox>("ImageAL").SetVisible(CurrentPage > 0);
-  Get<rt::PictureBox>("ImageAR").SetVisible(CurrentPage < kLastPage);
+  ImageAL.SetVisible(CurrentPage > 0);
+  ImageAR.SetVisible(CurrentPage < kLastPage);
   HoverSoundPlayed = 1;
-  TimerNamed("TimerPage").SetEnabled(true);
+  TimerPage.SetEnabled(true);
 }
 
 }  // namespace quil::home

@@ -77,15 +77,15 @@ void Form1::TimerPage_Timer() {
   HoverSoundPlayed = 1;
   const ScrollCase* scroll = CaseFor(CurrentPage, PageForward);
   if (!scroll) return;
-  const auto frameLeft = [this](int tile) { return Get<rt::Shape>(design::TileFrameName(tile)).Left(); };
+  const auto frameLeft = [this](int tile) { return TileFrame(tile).Left(); };
   // Each control moves by the step, so a group keeps its shape, pictures and frames apart as they are.
   const auto moveGroup = [this, scroll](int group) {
     for (int tile = FirstTile(group); tile < FirstTile(group) + design::kTilesPerPage; ++tile) {
-      for (rt::Control* control : {Find(design::TileFrameName(tile)), Find(design::TilePictureName(tile))})
+      for (rt::Control* control : std::initializer_list<rt::Control*>{&TileFrame(tile), &TilePicture(tile)})
         control->SetLeft(control->Left() + scroll->step);
     }
     if (group == 1) {
-      auto& shape = Get<rt::Shape>("ShapeHC");
+      auto& shape = ShapeHC;
       shape.SetLeft(shape.Left() + scroll->step);
     }
   };
@@ -100,14 +100,14 @@ void Form1::TimerPage_Timer() {
   // The snap. Page 1 always comes back from the left by whole steps, so it
   // needs no correction and keeps its pictures' design places.
   for (int tile = FirstTile(scroll->arriving); tile < FirstTile(scroll->arriving) + design::kTilesPerPage; ++tile) {
-    auto& frame = Get<rt::Shape>(design::TileFrameName(tile));
+    auto& frame = TileFrame(tile);
     frame.SetLeft(design::TileColumnLeft(tile));
     if (scroll->arriving != 1)
-      Get<rt::Image>(design::TilePictureName(tile)).SetLeft(frame.Left() + PictureInsetOf(tile));
+      TilePicture(tile).SetLeft(frame.Left() + PictureInsetOf(tile));
   }
   PageMovingIn = false;
   HoverSoundPlayed = 0;
-  TimerNamed("TimerPage").SetEnabled(false);
+  TimerPage.SetEnabled(false);
 }
 
 }  // namespace quil::home

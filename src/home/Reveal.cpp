@@ -11,52 +11,51 @@ namespace quil::home {
 
 void Form1::Form_Click() {
   if (!IntroShown || MenuShown) return;
-  TimerNamed("TimerIntro").SetEnabled(false);
-  Get<rt::Image>("Image1").SetVisible(false);
+  TimerIntro.SetEnabled(false);
+  Image1.SetVisible(false);
   SetBackColor(design::kMenuBackground);
-  SetMouseIcon(Get<rt::Image>("ImageMouse").MouseIcon());
+  SetMouseIcon(ImageMouse.MouseIcon());
   HoverSoundPlayed = 1;
   Sound().Play(audio::effects::kClick);
-  TimerNamed("Timer2").SetEnabled(true);
+  Timer2.SetEnabled(true);
   ShowMainMenu();
   MenuShown = true;
 }
 
 void Form1::ShowMainMenu() {
-  const auto show = [this](std::string_view name) { Find(name)->SetVisible(true); };
-  show("ImageLine");
-  show("ImageGreyBar");
+  ImageLine.SetVisible(true);
+  ImageGreyBar.SetVisible(true);
 
-  auto& date = Get<rt::Label>("Label1");
+  auto& date = Label1;
   date.SetLeft(4440);
   date.SetTop(7440);
   date.SetVisible(true);
 
-  auto& next = Get<rt::PictureBox>("ImageAR");
+  auto& next = ImageAR;
   next.SetLeft(11200);
   next.SetTop(3360);
   next.SetVisible(true);
-  TimerNamed("TimerAR").SetEnabled(true);
+  TimerAR.SetEnabled(true);
 
   // The previous-page arrow waits in its place until a later page shows it.
-  auto& previous = Get<rt::PictureBox>("ImageAL");
+  auto& previous = ImageAL;
   previous.SetLeft(270);
   previous.SetTop(3360);
 
-  show("LabelMenu");
+  LabelMenu.SetVisible(true);
 
-  show(design::TileFrameName(1));
-  show("ShapeHC");
-  for (int tile = 2; tile <= design::kTilesPerPage; ++tile) show(design::TileFrameName(tile));
-  for (int tile = 1; tile <= design::kTilesPerPage; ++tile) show(design::TilePictureName(tile));
+  TileFrame(1).SetVisible(true);
+  ShapeHC.SetVisible(true);
+  for (int tile = 2; tile <= design::kTilesPerPage; ++tile) TileFrame(tile).SetVisible(true);
+  for (int tile = 1; tile <= design::kTilesPerPage; ++tile) TilePicture(tile).SetVisible(true);
   FrameHighlighted = true;
 
-  for (const char* name : {"ShapeQuilButton1", "ShapeQuilButton2", "ImageLabelQuil", "ImageCurveLine1", "ShapeQuilLabel",
-                           "ShapeMailButton1", "ShapeMailButton2", "ImageMail", "ImageCurveLine2", "ShapeMailLabel",
-                           "ImageExit"})
-    show(name);
+  for (rt::Control* control : std::initializer_list<rt::Control*>{
+           &ShapeQuilButton1, &ShapeQuilButton2, &ImageLabelQuil, &ImageCurveLine1, &ShapeQuilLabel, &ShapeMailButton1,
+           &ShapeMailButton2, &ImageMail, &ImageCurveLine2, &ShapeMailLabel, &ImageExit})
+    control->SetVisible(true);
 
-  TimerNamed("TimerMainMenuMusic").SetEnabled(true);
+  TimerMainMenuMusic.SetEnabled(true);
 }
 
 }  // namespace quil::home

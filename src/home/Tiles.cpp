@@ -16,7 +16,7 @@ constexpr int kTileSilentWithoutPicture = 10;
 }  // namespace
 
 void Form1::TileImage_MouseMove(int tile) {
-  const bool silent = tile == kTileSilentWithoutPicture && !Get<rt::Image>(design::TilePictureName(tile)).Picture();
+  const bool silent = tile == kTileSilentWithoutPicture && !TilePicture(tile).Picture();
   if (silent)
     HoverSoundPlayed = 1;
   else
@@ -29,7 +29,7 @@ void Form1::TileImage_MouseMove(int tile) {
 
 void Form1::Form_MouseMove() {
   // While the jingle that follows the intro click runs, the background only holds the hover sound back.
-  if (TimerNamed("Timer3").Enabled() || TimerNamed("Timer2").Enabled()) {
+  if (Timer3.Enabled() || Timer2.Enabled()) {
     HoverSoundPlayed = 1;
     return;
   }
@@ -50,7 +50,7 @@ void Form1::BarPicture_MouseMove() {
 }
 
 void Form1::SetFrameOutline(int tile, rt::Colour colour, int widthPixels) {
-  auto& frame = Get<rt::Shape>(design::TileFrameName(tile));
+  auto& frame = TileFrame(tile);
   frame.SetBorderColor(colour);
   frame.SetBorderWidth(widthPixels);
 }
@@ -70,8 +70,8 @@ void Form1::FrameReset() {
 void Form1::MusicWatchdog() {
   TrackSnapshot = Music().CurrentTrack();
   if (Music().IsMenuTrack(TrackSnapshot)) return;
-  if (!Get<rt::Image>("ImageExit").Visible()) return;
-  auto& menuMusic = TimerNamed("TimerMainMenuMusic");
+  if (!ImageExit.Visible()) return;
+  auto& menuMusic = TimerMainMenuMusic;
   if (menuMusic.Enabled()) return;
   Player().MP3Stop();
   menuMusic.SetEnabled(true);

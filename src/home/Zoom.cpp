@@ -17,11 +17,11 @@ constexpr rt::Rect kRest{5880, 4440, 255, 255};
 }  // namespace
 
 void Form1::TimerZoom_Timer() {
-  auto& box = Get<rt::PictureBox>("Picture1");
+  auto& box = Picture1;
   if (box.Width() >= kCoveringWidth) {
     openChannel_(ScreenCode);
     PutZoomBoxAway();
-    TimerNamed("TimerZoom").SetEnabled(false);
+    TimerZoom.SetEnabled(false);
   }
   // The completing tick grows the hidden box too, so the next zoom starts one step on.
   box.SetWidth(box.Width() + kGrowth);
@@ -31,7 +31,7 @@ void Form1::TimerZoom_Timer() {
 }
 
 void Form1::PutZoomBoxAway() {
-  auto& box = Get<rt::PictureBox>("Picture1");
+  auto& box = Picture1;
   box.SetVisible(false);
   box.SetHeight(kRest.height);
   box.SetWidth(kRest.width);
@@ -41,7 +41,7 @@ void Form1::PutZoomBoxAway() {
 
 // The menu's own music comes back a moment after the menu does.
 void Form1::ReturnFromChannel() {
-  TimerNamed("TimerMainMenuMusic").SetEnabled(true);
+  TimerMainMenuMusic.SetEnabled(true);
   Show();
 }
 
