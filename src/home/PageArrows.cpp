@@ -15,11 +15,12 @@ constexpr int kLastPage = 3;
 constexpr double kSwingLeftmost = 11200;
 constexpr double kSwingRightmost = 11300;
 constexpr double kSwingStep = 20;
+// The left arrow's place behind the right one, as the reveal puts them.
+constexpr double kArrowsApart = 11200 - 270;
 
 }  // namespace
 
-// The left arrow moves only while shown, so after a while hidden it may sit a
-// few steps off from the right arrow's rhythm.
+// The left arrow moves only while shown; each showing puts it back in step.
 void Form1::TimerAR_Timer() {
   auto& next = Get<rt::PictureBox>("ImageAR");
   auto& previous = Get<rt::PictureBox>("ImageAL");
@@ -61,8 +62,13 @@ void Form1::TurnPage(int step) {
   if (target < 0 || target > kLastPage) return;
   CurrentPage = target;
   if (target == 1 || target == 2) PageForward = step > 0;
-  Get<rt::PictureBox>("ImageAL").SetVisible(CurrentPage > 0);
-  Get<rt::PictureBox>("ImageAR").SetVisible(CurrentPage < kLastPage);
+  auto& previous = Get<rt::PictureBox>("ImageAL");
+  auto& next = Get<rt::PictureBox>("ImageAR");
+  // Hidden, the left arrow missed the right one's swing: it comes back in
+  // step, or its offset would wander further with every visit to page 1.
+  if (!previous.Visible() && CurrentPage > 0) previous.SetLeft(next.Left() - kArrowsApart);
+  previous.SetVisible(CurrentPage > 0);
+  next.SetVisible(CurrentPage < kLastPage);
   HoverSoundPlayed = 1;
   TimerNamed("TimerPage").SetEnabled(true);
 }
