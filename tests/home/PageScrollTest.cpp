@@ -41,7 +41,7 @@ TEST_F(PageScroll, ArrivalsStopInTheSnapWindowAfter24TicksForwardOr25Back) {
   EXPECT_EQ(Frame(25).Left(), 1080 + 14000) << "page 3 rests right of the screen";
 }
 
-TEST_F(PageScroll, PageTwoBackToPageOneReturnsEveryControlOfPageOneToItsDesignPlace) {
+TEST_F(PageScroll, PageTwoBackToPageOneReturnsEveryControlOfPageOneToWhereItStarted) {
   MenuWithArrowFocused();
   TurnPage(kKeyP);
   TurnPage(kKeyM);
@@ -61,7 +61,7 @@ TEST_F(PageScroll, PageThreeFirstSlidesInWithoutItsPicturesThatLandInTheSnapTick
   auto& menu = MenuWithArrowFocused();
   TurnPage(kKeyP);
   EXPECT_EQ(Picture(14).Left(), Frame(14).Left() + 25);
-  EXPECT_EQ(Picture(15).Left(), Frame(15).Left() + 120) << "not the design's 135";
+  EXPECT_EQ(Picture(15).Left(), Frame(15).Left() + 120) << "not 135, where it started";
 
   Press(kKeyP);
   std::vector<std::uint32_t> beforeSnap;
