@@ -217,6 +217,7 @@ const PictureBoxRow kPictureBoxes[] = {
     {"ImageAL", {0, 3240, 495, 720}, kMenuBackground, "ImageAL", "Previous Page", 7},
 };
 
+// Front to back; controls are created in this order.
 const std::array<std::string_view, 126> kStacking = {
     "Picture1", "Frame1", "LabelMusicBack", "LabelMusicNext", "ImageAR", "ImageAL", "LabelRes", "ImageLabelQuil",
     "Shape38Image", "Shape45Image", "Shape39Image", "Shape40Image", "Shape44Image", "Shape48Image", "Shape43Image",
@@ -336,8 +337,6 @@ rt::Rect TileFrame(int number) {
 std::string_view TileFrameName(int number) { return kFrameNames.at(static_cast<std::size_t>(number - 1)); }
 
 std::string_view TilePictureName(int number) { return kPictureNames.at(static_cast<std::size_t>(number - 1)); }
-
-std::span<const std::string_view> StackingOrder() { return kStacking; }
 
 void Build(rt::Form& form) {
   std::unordered_map<std::string_view, Maker> makers;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string_view>
 #include <variant>
 
@@ -84,9 +83,6 @@ struct TimerRow {
 };
 
 extern const std::array<TimerRow, 14> kTimers;
-
-// Front to back.
-std::span<const std::string_view> StackingOrder();
 
 // Creates every control of the design in stacking order, and the timers.
 void Build(rt::Form& form);
