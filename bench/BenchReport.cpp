@@ -64,7 +64,7 @@ std::string Format(const char* format, double a, double b = 0, double c = 0, dou
   return text;
 }
 
-// One animation against its design: ticks, wall time, frames.
+// One animation against the ticks it should take: ticks, wall time, frames.
 void AnimationRow(const std::string& name, const AnimationRun* run, int designTicks, double periodUs) {
   if (!run) {
     Row(name, "not seen in the trace", Format("%.0f ticks", designTicks), false);

@@ -7,7 +7,7 @@
 
 namespace quil::bench {
 
-// One line of a program trace (see src/shell/TraceFile.h): when, how much CPU
+// One line of a program trace (see src/app/TraceFile.h): when, how much CPU
 // the recording thread had used by then, and what happened to what.
 struct TraceRecord {
   long long us = 0;

@@ -189,7 +189,7 @@ int SdlMixerMultimedia::CloseMusic(const std::string& alias) {
   return kMusicOk;
 }
 
-// A missing file is silent by design; anything else in its place is named.
+// A missing file is silent without a word; anything else in its place is named.
 bool SdlMixerMultimedia::Playable(const std::string& path) {
   switch (Look(path)) {
     case Found::Nothing: return false;

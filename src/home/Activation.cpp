@@ -37,11 +37,13 @@ void Form1::OpenBroadcast(const design::BroadcastClick& click) {
 }
 
 // A click during a running zoom only changes the screen the zoom will open; the
-// box goes on growing from where it is.
+// box goes on growing from where it is. The music stays off until "Quil Menu"
+// asks for it again.
 void Form1::OpenGame(const design::GameClick& click) {
   Sound().Play(audio::effects::kGameTile);
   if (click.hover == design::HoverFlag::HoldBack) HoverSoundPlayed = 1;
   Player().MP3Stop();
+  Music().CancelPendingTracks();
   ScreenCode = click.screenCode;
   Picture1.SetVisible(true);
   TimerZoom.SetEnabled(true);

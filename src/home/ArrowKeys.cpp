@@ -20,6 +20,7 @@ void Form1::PageArrow_KeyUp(int keyCode, int /*shift*/) {
   switch (keyCode) {
     case rt::kKeyEscape:
       App().End();
+      break;
     case kKeyP:
       if (ImageAR.Visible()) ImageAR_Click();
       break;

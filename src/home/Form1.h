@@ -43,7 +43,7 @@ class Form1 : public rt::Form {
 
   Form1(rt::Application& app, audio::Multimedia& media, ChannelOpener openChannel);
 
-  // Form-level state, named as in the design.
+  // Form-level state, shared by the handlers of every subject.
   bool PageMovingIn = false;      // the leaving page is out and the arriving one slides in
   int IntroFrame = 0;             // step 0 to 7 of the prompt animation
   int ArrowPhase = 0;             // the arrows bob 0 to the right, 1 to the left

@@ -14,7 +14,7 @@ class Form;
 }
 
 // The home menu as laid out at design time: every control with the values it
-// has when the form is created, in tables that read like the layout sheet.
+// has when the form is created, in tables of one row per control.
 namespace quil::home::design {
 
 inline constexpr int kTileCount = 48;

@@ -43,6 +43,11 @@ void MenuMusic::TimerWeatherMusic_Timer() {
   timerWeatherMusic_.SetEnabled(false);
 }
 
+void MenuMusic::CancelPendingTracks() {
+  timerMainMenuMusic_.SetEnabled(false);
+  timerMusicChange_.SetEnabled(false);
+}
+
 bool MenuMusic::IsMenuTrack(const std::string& path) const {
   return std::ranges::any_of(kPlaylist, [&](const PlaylistTrack& track) { return path == TrackPath(track.file); });
 }

@@ -38,6 +38,10 @@ class MenuMusic {
   // The Forecast and News channels play no music.
   void TimerWeatherMusic_Timer();
 
+  // Drops the tracks the menu-music and track-change timers would start: a
+  // channel screen plays no music, whatever the menu had asked for before.
+  void CancelPendingTracks();
+
   // Whether `path` is one of the playlist's tracks, compared exactly.
   bool IsMenuTrack(const std::string& path) const;
 

@@ -15,26 +15,25 @@ constexpr int kLastPage = 3;
 constexpr double kSwingLeftmost = 11200;
 constexpr double kSwingRightmost = 11300;
 constexpr double kSwingStep = 20;
+// The left arrow's place behind the right one, as the reveal puts them.
+constexpr double kArrowsApart = 11200 - 270;
 
 }  // namespace
 
-// The left arrow moves only while shown, so after a while hidden it may sit a
-// few steps off from the right arrow's rhythm.
+// The left arrow moves only while shown; each showing puts it back in step.
 void Form1::TimerAR_Timer() {
-  auto& next = ImageAR;
-  auto& previous = ImageAL;
-  const auto move = [&](double step) {
-    if (previous.Visible()) previous.SetLeft(previous.Left() + step);
-    next.SetLeft(next.Left() + step);
+  const auto move = [this](double step) {
+    if (ImageAL.Visible()) ImageAL.SetLeft(ImageAL.Left() + step);
+    ImageAR.SetLeft(ImageAR.Left() + step);
   };
   if (ArrowPhase == 1) {
-    if (next.Left() <= kSwingLeftmost)
+    if (ImageAR.Left() <= kSwingLeftmost)
       ArrowPhase = 0;
     else
       move(-kSwingStep);
     return;
   }
-  if (next.Left() >= kSwingRightmost)
+  if (ImageAR.Left() >= kSwingRightmost)
     ArrowPhase = 1;
   else
     move(kSwingStep);
@@ -61,6 +60,9 @@ void Form1::TurnPage(int step) {
   if (target < 0 || target > kLastPage) return;
   CurrentPage = target;
   if (target == 1 || target == 2) PageForward = step > 0;
+  // Hidden, the left arrow missed the right one's swing: it comes back in
+  // step, or its offset would wander further with every visit to page 1.
+  if (!ImageAL.Visible() && CurrentPage > 0) ImageAL.SetLeft(ImageAR.Left() - kArrowsApart);
   ImageAL.SetVisible(CurrentPage > 0);
   ImageAR.SetVisible(CurrentPage < kLastPage);
   HoverSoundPlayed = 1;

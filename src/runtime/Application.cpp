@@ -97,6 +97,9 @@ Form& Application::Show(Form& form) {
   Form& shown = unloaded ? FormNamed(form.Name()) : form;
   if (!shown.Loaded()) Trace(TraceKind::Handler, shown.Name(), "Form", "Load");
   shown.Load();
+  // The hover belongs to the form in front: a new one takes it over only when
+  // the pointer next moves, and no tooltip of the old one is left to show.
+  if (Front() != &shown) DropHover();
   std::erase(shown_, &shown);
   shown_.insert(shown_.begin(), &shown);
   shown.Invalidate();
@@ -116,10 +119,7 @@ Form* Application::Front() const { return shown_.empty() ? nullptr : shown_.fron
 void Application::Forget(const Form& form) {
   const auto ownedByForm = [&](const Control* control) { return control && &control->Owner() == &form; };
   if (ownedByForm(pressed_)) pressed_ = nullptr;
-  if (ownedByForm(hovered_)) {
-    hovered_ = nullptr;
-    HideTooltip();
-  }
+  if (ownedByForm(hovered_)) DropHover();
   if (paintedFront_ == &form) paintedFront_ = nullptr;
 }
 
@@ -315,6 +315,11 @@ void Application::UpdateTooltip() {
   tooltipDue_ = kForever;
   tooltip_ = Tooltip{true, hovered_->ToolTip(), pointerX_, pointerY_};
   tooltipChanged_ = true;
+}
+
+void Application::DropHover() {
+  hovered_ = nullptr;
+  HideTooltip();
 }
 
 void Application::HideTooltip() {

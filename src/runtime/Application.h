@@ -97,6 +97,7 @@ class Application {
   Micros NextWakeup() const;
   void UpdateTooltip();
   void HideTooltip();
+  void DropHover();
   void Paint();
   void Trace(TraceKind kind, std::string_view owner, std::string_view item = {}, std::string_view event = {}) const {
     if (trace_) trace_->Record(kind, owner, item, event);

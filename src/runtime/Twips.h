@@ -2,8 +2,8 @@
 
 namespace quil::rt {
 
-// Positions and sizes are real numbers of twips. The design was laid out at
-// 15 twips to a pixel, the density of the 800 x 600 screen it runs on.
+// Positions and sizes are real numbers of twips. Forms are laid out at 15
+// twips to a pixel, the density of the 800 x 600 screen the program runs on.
 inline constexpr double kTwipsPerPixel = 15.0;
 
 inline constexpr double TwipsToPixels(double twips) { return twips / kTwipsPerPixel; }

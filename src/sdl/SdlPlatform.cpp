@@ -10,6 +10,7 @@
 #include "runtime/Form.h"
 #include "runtime/Twips.h"
 #include "sdl/KeyMap.h"
+#include "sdl/LocalDate.h"
 #include "sdl/MessageBoxWindow.h"
 #include "paint/ScreenSize.h"
 #include "sdl/SdlWindow.h"
@@ -208,12 +209,7 @@ rt::ScreenMetrics SdlPlatform::Screen() {
   return {rt::PixelsToTwips(mode.w), rt::PixelsToTwips(mode.h), rt::kTwipsPerPixel, rt::kTwipsPerPixel};
 }
 
-rt::CalendarDate SdlPlatform::Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday + 1};
-}
+rt::CalendarDate SdlPlatform::Today() { return LocalDate(std::time(nullptr)); }
 
 std::string SdlPlatform::AppPath() {
   std::error_code error;

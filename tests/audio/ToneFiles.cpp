@@ -15,12 +15,11 @@ namespace {
 
 constexpr int kSampleRate = 44100;
 constexpr double kPitchHz = 440;
-constexpr double kLoudness = 8000;
 
-std::vector<short> Tone(double seconds) {
+std::vector<short> Tone(double seconds, double pitchHz = kPitchHz) {
   std::vector<short> samples(static_cast<std::size_t>(seconds * kSampleRate));
   for (std::size_t i = 0; i < samples.size(); ++i)
-    samples[i] = static_cast<short>(kLoudness * std::sin(2 * std::numbers::pi * kPitchHz * i / kSampleRate));
+    samples[i] = static_cast<short>(kToneLoudness * std::sin(2 * std::numbers::pi * pitchHz * i / kSampleRate));
   return samples;
 }
 
@@ -52,14 +51,14 @@ void WriteToneMp3(const std::string& path, double seconds) {
   if (!file) throw std::runtime_error("cannot write " + path);
 }
 
-void WriteToneWav(const std::string& path, double seconds) {
+void WriteToneWav(const std::string& path, double seconds, double pitchHz) {
   SF_INFO info{};
   info.samplerate = kSampleRate;
   info.channels = 1;
   info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
   SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
   if (!file) throw std::runtime_error("cannot write " + path);
-  std::vector<short> pcm = Tone(seconds);
+  std::vector<short> pcm = Tone(seconds, pitchHz);
   const sf_count_t written = sf_write_short(file, pcm.data(), static_cast<sf_count_t>(pcm.size()));
   sf_close(file);
   if (written != static_cast<sf_count_t>(pcm.size())) throw std::runtime_error("short write to " + path);

@@ -123,6 +123,31 @@ TEST_F(TileClick, AGameTilePlaysItsSoundStopsTheMusicAndStartsTheZoom) {
   EXPECT_FALSE(Timer("TimerMainMenuMusic").Enabled());
 }
 
+// A channel screen plays no music, so a game tile also cancels the track that
+// the reveal, "Quil Menu" or a track button has asked for and not yet started.
+TEST_F(TileClick, AGameTileCancelsTheMusicStillToComeSoItsScreenStaysSilent) {
+  const auto silentOnItsScreen = [&](int tile, const char* pending) {
+    SCOPED_TRACE(pending);
+    media.ClearLog();
+    ClickTile(tile);
+    driver.Advance(3000);
+    ASSERT_NE(app.Front(), &Menu());
+    EXPECT_EQ(media.SoundingTrack(), "");
+    EXPECT_EQ(CommandCount("play MP3Play"), 0);
+    driver.Click("Label5");  // Quil Menu
+  };
+  Reveal();
+  driver.Advance(500);
+  silentOnItsScreen(9, "the reveal's menu music");
+  driver.Advance(1000);
+  silentOnItsScreen(5, "Quil Menu's menu music");
+  driver.Advance(1500);
+  ASSERT_TRUE(MenuMusicPlaying()) << "Quil Menu still brings the music back";
+  Menu().Get<rt::Label>("LabelMusicNext").Click();
+  driver.Advance(50);
+  silentOnItsScreen(3, "the track button's track");
+}
+
 // Not to be heard: the pointer's hover over the tile has already set the flag.
 TEST_F(TileClick, TilesElevenAndTwelveLeaveTheHoverFlagAlone) {
   auto& menu = MenuAtRest();

@@ -46,15 +46,18 @@ TEST_F(TileHover, OneFrameAtATimeUntilAResetRuns) {
 
 TEST_F(TileHover, DuringTheJingleTheBackgroundOnlyHoldsTheSoundBack) {
   auto& menu = Reveal();
-  driver.Advance(600);  // Timer3 runs
-  menu.FrameHighlighted = true;
-  menu.HoverSoundPlayed = 0;
-  MoveOverBackground();
-  EXPECT_EQ(menu.HoverSoundPlayed, 1);
-  EXPECT_TRUE(menu.FrameHighlighted) << "no frame reset while the jingle runs";
-  driver.MoveOver("Shape3Image");
-  EXPECT_EQ(HoverSounds(), 0);
-  EXPECT_TRUE(AtRest(3));
+  for (const char* phase : {"Timer2", "Timer3"}) {
+    driver.Advance(300);
+    ASSERT_TRUE(menu.TimerNamed(phase).Enabled());
+    menu.FrameHighlighted = true;
+    menu.HoverSoundPlayed = 0;
+    MoveOverBackground();
+    EXPECT_EQ(menu.HoverSoundPlayed, 1) << phase;
+    EXPECT_TRUE(menu.FrameHighlighted) << "no frame reset while " << phase << " runs";
+    driver.MoveOver("Shape3Image");
+    EXPECT_EQ(HoverSounds(), 0) << phase;
+    EXPECT_TRUE(AtRest(3)) << phase;
+  }
 }
 
 TEST_F(TileHover, TheLineAboveTheBarHasNoJingleGuard) {
@@ -145,13 +148,25 @@ class MusicWatchdog : public HomeFixture {
   }
 };
 
-TEST_F(MusicWatchdog, LeavesAMenuTrackAlone) {
-  MenuAtRest();
-  media.ClearLog();
-  MoveOverBackground();
-  MoveOverLine();
-  MoveOverGreyBar();
-  EXPECT_TRUE(media.Commands().empty());
+// Whether the track still sounds or has ended, it is the menu's own.
+TEST_F(MusicWatchdog, LeavesEveryPlaylistTrackAloneSoundingOrEnded) {
+  auto& menu = MenuAtRest();
+  menu.Get<rt::Label>("LabelMusicNext").Click();
+  menu.Get<rt::Label>("LabelMusicNext").Click();
+  driver.Advance(100);
+  ASSERT_EQ(media.SoundingTrack(), Path("/Music/2.mp3"));
+  for (const char* track : {"sounding", "ended"}) {
+    SCOPED_TRACE(track);
+    media.ClearLog();
+    MoveOverBackground();
+    MoveOverLine();
+    MoveOverGreyBar();
+    driver.Advance(2000);
+    EXPECT_TRUE(media.Commands().empty());
+    EXPECT_FALSE(menu.TimerNamed("TimerMainMenuMusic").Enabled());
+    media.FinishTrack();
+  }
+  EXPECT_EQ(media.SoundingTrack(), "");
 }
 
 TEST_F(MusicWatchdog, BringsTheMenuMusicBackOnceWhenNoMenuTrackIsCurrent) {

@@ -1,4 +1,7 @@
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "HomeFixture.h"
 #include "home/Form1Design.h"
@@ -11,26 +14,45 @@ namespace design = home::design;
 
 class Layout : public HomeFixture {};
 
-TEST_F(Layout, EveryControlIsCreatedOnceFrontToBack) {
-  const auto& controls = Menu().Controls();
-  ASSERT_EQ(controls.size(), 96u + 30u);
-  EXPECT_EQ(controls.front()->Name(), "Picture1");
-  EXPECT_EQ(controls[22]->Name(), "Shape27");
-  EXPECT_EQ(controls.back()->Name(), "Shape43");
+// Front to back: where two overlap, the earlier is drawn over the later and
+// takes the pointer.
+TEST_F(Layout, EveryControlIsCreatedOnceInItsStackingOrder) {
+  const std::vector<std::string> order = {
+      "Picture1", "Frame1", "LabelMusicBack", "LabelMusicNext", "ImageAR", "ImageAL", "LabelRes", "ImageLabelQuil",
+      "Shape38Image", "Shape45Image", "Shape39Image", "Shape40Image", "Shape44Image", "Shape48Image", "Shape43Image",
+      "Shape42Image", "Shape41Image", "Shape47Image", "Shape46Image", "Shape37Image", "Shape27Image", "Shape36Image",
+      "Shape27", "Shape35Image", "Shape34Image", "Shape33Image", "Shape32Image", "Shape31Image", "Shape30Image",
+      "Shape29Image", "Shape28Image", "Shape26Image", "Shape25Image", "Shape24Image", "Shape21Image", "Shape19Image",
+      "Shape17Image", "Shape23Image", "Shape18Image", "Shape16Image", "Shape14Image", "Shape22Image", "Shape15Image",
+      "Shape13Image", "Shape20Image", "Image6", "ImageMail", "Image4", "Image3", "Image2", "Shape3Image", "ImageExit",
+      "Shape12Image", "Shape10Image", "Shape9Image", "Shape11Image", "Shape8Image", "Shape6Image", "Shape5Image",
+      "Shape7Image", "Shape4Image", "Shape2Image", "Shape1Image", "ShapeQuilLabel", "ShapeMailLabel", "Shape12",
+      "Shape11", "Shape10", "Shape8", "Shape7", "Shape6", "Shape4", "Shape3", "Shape2", "ShapeMailButton2",
+      "ShapeMailButton1", "ImageCurveLine2", "ShapeQuilButton2", "ShapeQuilButton1", "Shape9", "Shape5", "LabelMenu",
+      "Label1", "Image1", "ImageMouse", "ImageTrans", "ImageCurveLine1", "ImageLine", "Shape1", "ImageGreyBar",
+      "ShapeHC", "Shape24", "Shape21", "Shape20", "Shape19", "Shape16", "Shape17", "Shape18", "Shape13", "Shape14",
+      "Shape15", "Shape22", "Shape23", "Shape25", "Shape28", "Shape29", "Shape34", "Shape33", "Shape32", "Shape30",
+      "Shape26", "Shape36", "Shape35", "Shape31", "Shape37", "Shape44", "Shape41", "Shape42", "Shape45", "Shape38",
+      "Shape39", "Shape40", "Shape48", "Shape47", "Shape46", "Shape43"};
+  std::vector<std::string> created;
+  for (const auto& control : Menu().Controls()) created.push_back(control->Name());
+  EXPECT_EQ(created, order);
   EXPECT_EQ(Menu().Caption(), "Quil OS");
   EXPECT_EQ(Menu().BackColor(), 0x00F1F1F1u);
 }
 
 TEST_F(Layout, TheFourteenTimersWaitDisabledWithTheirIntervals) {
-  const auto& timers = Menu().Timers();
-  ASSERT_EQ(timers.size(), 14u);
-  for (std::size_t i = 0; i < timers.size(); ++i) {
-    EXPECT_EQ(timers[i]->Name(), design::kTimers[i].name);
-    EXPECT_EQ(timers[i]->Interval(), design::kTimers[i].intervalMs);
-    EXPECT_FALSE(timers[i]->Enabled());
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"Timer1", 1000},       {"Timer2", 500},          {"Timer3", 2000},          {"TimerIntro", 120},
+      {"TimerAR", 50},        {"TimerPage", 1},         {"TimerZoom", 1},          {"TimerMainMenuMusic", 1500},
+      {"TimerMusicChange", 100}, {"TimerNewsMusic", 1000}, {"TimerPhotoMusic", 1000}, {"TimerWeatherMusic", 1000},
+      {"TimerMusic", 1},      {"TimerMusic2", 1}};
+  std::vector<std::pair<std::string, int>> timers;
+  for (const auto& timer : Menu().Timers()) {
+    timers.emplace_back(timer->Name(), timer->Interval());
+    EXPECT_FALSE(timer->Enabled()) << timer->Name();
   }
-  EXPECT_EQ(Menu().TimerNamed("TimerIntro").Interval(), 120);
-  EXPECT_EQ(Menu().TimerNamed("TimerMainMenuMusic").Interval(), 1500);
+  EXPECT_EQ(timers, expected);
 }
 
 TEST_F(Layout, TilesFollowTheGridWithPicturesFromTheTable) {
@@ -59,6 +81,29 @@ TEST_F(Layout, TilesFollowTheGridWithPicturesFromTheTable) {
   }
   EXPECT_EQ(menu.Get<rt::Image>("Shape16Image").ToolTip(), "Runeblade: Echoes of the Past");
   EXPECT_EQ(Frame(3).Fill(), 0x00000000u);
+}
+
+// An empty slot shows no picture, yet its picture control takes the pointer
+// over the whole rectangle of the tile table, stretched or not.
+TEST_F(Layout, EmptySlotsTakeThePointerOverTheirWholePictureRectangle) {
+  auto& menu = MenuAtRest();
+  const std::pair<int, rt::Rect> slots[] = {
+      {10, {3735, 4800, 2040, 1455}},  {39, {45840, 960, 2055, 1455}},  {40, {48360, 960, 2055, 1455}},
+      {44, {48375, 2880, 2040, 1455}}, {46, {43320, 4800, 2055, 1455}}, {47, {45840, 4800, 2055, 1455}},
+      {48, {48360, 4800, 2055, 1455}}};
+  const auto hit = [&](double x, double y) {
+    const rt::Control* control = menu.HitTest(x, y);
+    return control ? control->Name() : std::string("nothing");
+  };
+  for (const auto& [tile, picture] : slots) {
+    const std::string name = "Shape" + std::to_string(tile) + "Image";
+    SCOPED_TRACE(name);
+    const double left = picture.left, top = picture.top, right = picture.Right() - 1, bottom = picture.Bottom() - 1;
+    for (const double x : {left, right})
+      for (const double y : {top, bottom}) EXPECT_EQ(hit(x, y), name) << x << ", " << y;
+    for (const auto& [x, y] : {std::pair{left - 1, top}, {left, top - 1}, {right + 1, bottom}, {right, bottom + 1}})
+      EXPECT_NE(hit(x, y), name) << x << ", " << y;
+  }
 }
 
 TEST_F(Layout, PicturesThatAreNotStretchedAreDrawnAtTheirOwnSize) {

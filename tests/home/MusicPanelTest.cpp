@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "PagingFixture.h"
@@ -105,6 +106,13 @@ TEST_F(MusicPanel, TrackButtonsStepThePlaylistWithoutWrapping) {
   EXPECT_TRUE(click("LabelMusicBack"));
   EXPECT_EQ(media.SoundingTrack(), Path("/Music/3.mp3"));
   EXPECT_EQ(media.Effects().size(), effects) << "the buttons make no sound of their own";
+
+  // Several choices within one tick: only the last is opened.
+  media.ClearLog();
+  for (const char* symbol : {"LabelMusicBack", "LabelMusicBack", "LabelMusicNext"}) driver.Click(symbol);
+  driver.Advance(150);
+  EXPECT_EQ(std::ranges::count_if(media.Commands(), [](const std::string& c) { return c.starts_with("open"); }), 1);
+  EXPECT_EQ(media.SoundingTrack(), Path("/Music/2.mp3"));
 }
 
 TEST_F(MusicPanel, SymbolsLightUnderThePointerAndKeepItUntilThePanelsOwnSurface) {

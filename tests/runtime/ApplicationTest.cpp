@@ -185,6 +185,29 @@ TEST_F(Tooltips, ATooltipShowsOnceThePointerRestsAndGoesOnLeaveClickOrKey) {
   EXPECT_FALSE(app.CurrentTooltip().visible) << "a click over the control spends its tooltip";
 }
 
+// Another form in front drops the hover of the one behind: neither a tooltip
+// still waiting nor one already shown is painted over the new form, whose own
+// control under the pointer takes the hover on the next movement.
+TEST_F(Tooltips, ANewFrontFormDropsTheHoverAndTheTooltipOfTheOldOne) {
+  StartSample();
+  std::vector<std::string> otherLog;
+  app.RegisterForm("Other", [&otherLog](rt::Application& a) { return std::make_unique<SampleForm>(a, otherLog); });
+  app.RegisterForm("Third", [&otherLog](rt::Application& a) { return std::make_unique<SampleForm>(a, otherLog); });
+  driver.MoveTo(3000, 2000);
+  driver.Advance(300);
+  app.FormNamed("Other").Show();
+  driver.Advance(1000);
+  EXPECT_FALSE(app.CurrentTooltip().visible) << "the waiting tooltip";
+
+  driver.MoveTo(3010, 2000);
+  driver.Advance(500);
+  ASSERT_TRUE(app.CurrentTooltip().visible) << "the new form's control after a movement";
+  app.FormNamed("Third").Show();
+  driver.Advance(1);
+  EXPECT_FALSE(app.CurrentTooltip().visible) << "the shown tooltip";
+  EXPECT_FALSE(platform.LastTooltip().visible);
+}
+
 TEST_F(Tooltips, ControlsWithoutTooltipShowNone) {
   StartSample();
   driver.MoveTo(2000, 2000);

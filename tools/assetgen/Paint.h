@@ -14,7 +14,7 @@ struct Rgb {
   double r = 0, g = 0, b = 0;
 };
 
-// A colour as the form designer writes it: 0x00BBGGRR.
+// A colour as the forms' layout tables write it: 0x00BBGGRR.
 constexpr Rgb Bgr(std::uint32_t v) {
   return {(v & 0xFF) / 255.0, ((v >> 8) & 0xFF) / 255.0, ((v >> 16) & 0xFF) / 255.0};
 }

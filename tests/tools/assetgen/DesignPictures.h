@@ -10,7 +10,7 @@ struct DesignPicture {
   int width, height;
 };
 
-// Every picture the screens show, with the pixel size their design gives it.
+// Every picture the screens show, with the pixel size it is drawn at.
 inline std::vector<DesignPicture> DesignPictures() {
   std::vector<DesignPicture> all = {
       {"Shape1Image", 137, 97},   {"Shape2Image", 137, 97},   {"Shape3Image", 137, 75},   {"Shape4Image", 137, 97},

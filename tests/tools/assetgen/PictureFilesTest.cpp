@@ -1,4 +1,5 @@
-// The PNG pictures the build leaves in its tree, checked against the design.
+// The PNG pictures the build leaves in its tree: each picture the screens
+// show, at the size it is drawn at, and no other.
 #include <gtest/gtest.h>
 
 #include <cmath>
