@@ -4,32 +4,6 @@
 
 namespace quil::catalogue {
 namespace {
-
-// Label3 and Label4 in the label's default text colour.
-constexpr rt::Colour kDefaultText = rt::SystemColour(18);
-// Line5 and Line6 in the desktop's inactive caption colour.
-constexpr rt::Colour kInactiveCaption = rt::SystemColour(3);
-
-constexpr rt::Rect kBanner{-60, -75, 12085, 705};
-
-}  // namespace
-
-// clang-format off
-const std::array<StyleRow, 4> kStyles = {{
-    // style, Label2 caption, Label2 box, points, colour; Label3/4 colour; rules; Shape2 colour, width;
-    // Shape3 colour, width; Shape4; Image4 box, banner picture
-    {Style::Kestrel, "KESTREL ENTERTAINMENT SYSTEM", {5280, 225, 6615, 375}, 15.75, 0x000000FF,
-     kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, kBanner, "BannerKestrel"},
-    {Style::SuperKestrel, "SUPER KESTREL ENTERTAINMENT SYSTEM", {5400, 240, 6615, 375}, 14.25, 0x00676767,
-     kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, {-50, -75, 12060, 705},
-     "BannerSuperKestrel"},
-    {Style::Kestrel64, "KESTREL64", {6960, 225, 6615, 375}, 15.75, 0x00FFFFFF,
-     kDefaultText, 0x00C1B0B1, 0x00A2888A, 12015, 0x00C1B0B1, 12130, false, kBanner, "BannerKestrel64"},
-    {Style::Meridian, "MERIDIAN", {7120, 225, 6615, 375}, 15.75, 0x00FFFFFF,
-     0x00FFFFFF, 0x005E1792, 0x00737471, 12080, 0x00696969, 12150, true, kBanner, "BannerMeridian"},
-}};
-
-namespace {
 using S = Style;
 }  // namespace
 
@@ -39,27 +13,27 @@ const std::array<ChannelRow, kChannelCount> kChannels = {{
     { 5,  1, "Form222", "Runeblade", S::Kestrel, 1987, "Players: 1", 247, 211,
      {.label4Width = 1575, .label5Left = 2420}},
     { 8,  5, "FormAlleyFury3", "Alley Fury 3", S::Meridian, 1994, "Players: 1-2", 247, 211,
-     {.label2 = rt::Rect{7150, 225, 6615, 375}}},
+     {.label2 = TwipsRect{7150, 225, 6615, 375}}},
     { 9,  2, "FormSkyhop", "Skyhop Quest", S::Kestrel, 1985, "Players: 1-2", 247, 211, {}},
     {11,  3, "FormSkyhopWorld", "Skyhop World", S::SuperKestrel, 1990, "Players: 1-2", 247, 211, {}},
     {12,  6, "FormBlitz", "Blitz the Porcupine", S::Meridian, 1991, "Players: 1", 247, 211, {}},
     {13,  7, "FormSkyhop3", "Skyhop Quest 3", S::Kestrel, 1990, "Players: 1-2", 247, 211, {}},
     {14,  8, "FormBlitz2", "Blitz the Porcupine 2", S::Meridian, 1992, "Players: 1-2", 351, 220,
-     {.label1 = rt::Rect{3270, 5040, 5490, 735}, .label2 = rt::Rect{7500, 225, 5895, 375},
-      .image3 = rt::Rect{3360, 1320, 5265, 3300}, .rulesEnd = 2880}},
+     {.label1 = TwipsRect{3270, 5040, 5490, 735}, .label2 = TwipsRect{7500, 225, 5895, 375},
+      .image3 = TwipsRect{3360, 1320, 5265, 3300}, .rulesEnd = 2880}},
     {15,  9, "FormFeralClash", "Feral Clash", S::SuperKestrel, 1994, "Players: 1-2", 247, 211, {}},
     {16, 10, "FormRuneblade3", "Runeblade: Echoes of the Past", S::SuperKestrel, 1992, "Players: 1", 247, 211,
-     {.label1 = rt::Rect{3720, 4900, 4890, 1215}}},
+     {.label1 = TwipsRect{3720, 4900, 4890, 1215}}},
     {17, 11, "FormFrogFist", "Frog Fist & Twin Tiger", S::SuperKestrel, 1993, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3720, 4980, 4890, 1215}}},
+     {.label1 = TwipsRect{3720, 4980, 4890, 1215}}},
     {18, 12, "FormFiddleFox", "Fiddle & Fox", S::Kestrel64, 1998, "Players: 1", 247, 211, {.label4Width = 1575}},
     {19, 13, "FormBlitz3", "Blitz the Porcupine 3", S::Meridian, 1994, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3520, 5040, 5250, 735}}},
+     {.label1 = TwipsRect{3520, 5040, 5250, 735}}},
     {20, 14, "FormTimeRift", "Time Rift", S::SuperKestrel, 1995, "Players: 1", 247, 211, {}},
     {21, 16, "FormInkRealm", "Ink Realm", S::Meridian, 1995, "Players: 1", 247, 211, {}},
     {22, 15, "FormStarGunners", "Star Gunners", S::Meridian, 1993, "Players: 1-2", 247, 211, {}},
     {23, 17, "FormNightDancer", "Night Dancer", S::Meridian, 1990, "Players: 1", 247, 211,
-     {.label1 = rt::Rect{3720, 4970, 4890, 1215}}},
+     {.label1 = TwipsRect{3720, 4970, 4890, 1215}}},
     {24, 18, "FormWerecrest", "Werecrest", S::Meridian, 1988, "Players: 1-2", 247, 211, {}},
     {25, 19, "FormBlitzPinball", "Blitz Pinball", S::Meridian, 1993, "Players: 1-2", 247, 211, {}},
     {26, 20, "FormWhirlwind", "Whirlwind Island", S::Meridian, 1991, "Players: 1", 247, 211, {}},
@@ -70,12 +44,12 @@ const std::array<ChannelRow, kChannelCount> kChannels = {{
     {31, 25, "FormPuffball", "Puffball's Journey", S::Kestrel, 1993, "Players: 1", 247, 211,
      {.label4Width = 1575, .label5Left = 2420}},
     {32, 26, "FormShellSquad", "Shell Squad", S::Kestrel, 1989, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3790, 4970, 4890, 1335}, .label5Left = 2420}},
+     {.label1 = TwipsRect{3790, 4970, 4890, 1335}, .label5Left = 2420}},
     {33, 27, "FormZorbZip2", "Zorb & Zip 2", S::Meridian, 1993, "Players: 1-2", 247, 211, {}},
     {34, 28, "FormSkyhopRPG", "Skyhop RPG", S::SuperKestrel, 1996, "Players: 1", 247, 211, {}},
     {35, 29, "FormZorbZip", "Zorb & Zip", S::Meridian, 1992, "Players: 1-2", 247, 211, {}},
     {36, 30, "FormApeIsland", "Ape Island", S::SuperKestrel, 1994, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3680, 5040, 5010, 735}}},
+     {.label1 = TwipsRect{3680, 5040, 5010, 735}}},
     {37, 31, "FormDinoDrop", "Dino Drop", S::Kestrel, 1992, "Players: 1-2", 247, 211, {.label5Left = 2420}},
     {38, 32, "FormVoidHunter2", "Void Hunter II", S::SuperKestrel, 1994, "Players: 1", 247, 211, {}},
     {41, 33, "FormSkyhopRacer64", "Skyhop Racer 64", S::Kestrel64, 1997, "Players: 1-4", 247, 211, {}},
@@ -85,10 +59,6 @@ const std::array<ChannelRow, kChannelCount> kChannels = {{
      {.label4Width = 1575, .label5Left = 2420}},
 }};
 // clang-format on
-
-const StyleRow& StyleOf(Style style) {
-  return *std::find_if(kStyles.begin(), kStyles.end(), [style](const StyleRow& row) { return row.style == style; });
-}
 
 const ChannelRow* ChannelNamed(std::string_view form) {
   const auto row = std::find_if(kChannels.begin(), kChannels.end(), [form](const ChannelRow& r) { return r.form == form; });

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "catalogue/Catalogue.h"
+#include "runtime/Colour.h"
+#include "runtime/Twips.h"
 
 namespace quil::rt {
 class Form;

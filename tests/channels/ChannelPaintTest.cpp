@@ -4,6 +4,7 @@
 
 #include "ChannelFixture.h"
 #include "PixelProbe.h"
+#include "channels/Styles.h"
 #include "pictures/Pictures.h"
 #include "runtime/Label.h"
 #include "paint/FormPainter.h"
@@ -14,8 +15,8 @@ namespace {
 
 using catalogue::ChannelRow;
 using catalogue::Style;
-using catalogue::StyleOf;
-using catalogue::StyleRow;
+using channels::StyleOf;
+using channels::StyleRow;
 
 constexpr int kTolerance = 3;
 
