@@ -10,7 +10,7 @@ namespace quil::app {
 
 void RegisterForms(rt::Application& app, audio::Multimedia& media) {
   app.RegisterForm("Form1", [&media](rt::Application& a) { return std::make_unique<home::Form1>(a, media); });
-  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
+  for (const catalogue::Game& row : catalogue::kGames) {
     app.RegisterForm(row.form, [&media, &row](rt::Application& a) {
       return std::make_unique<channels::ChannelScreen>(a, media, row);
     });

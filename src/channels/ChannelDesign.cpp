@@ -47,7 +47,7 @@ Rect Placed(const std::optional<catalogue::TwipsRect>& departure, Rect templateB
 
 }  // namespace
 
-void Build(rt::Form& form, const catalogue::ChannelRow& row) {
+void Build(rt::Form& form, const catalogue::Game& row) {
   const StyleRow& style = StyleOf(row.style);
   const catalogue::Departures& departs = row.departures;
   const double rulesEnd = departs.rulesEnd.value_or(3480);

@@ -7,9 +7,9 @@
 
 namespace quil::channels {
 
-ChannelScreen::Designed::Designed(rt::Form& form, const catalogue::ChannelRow& row) { design::Build(form, row); }
+ChannelScreen::Designed::Designed(rt::Form& form, const catalogue::Game& row) { design::Build(form, row); }
 
-ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row)
+ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row)
     : Form(app, row.form), row_(row), designed_(*this, row), sound_(media, [&app] { return app.Path(); }) {
   SetCaption("Quil OS");
   SetBackColor(design::kWindowBlack);

@@ -14,9 +14,9 @@ namespace quil::channels {
 // Opening.cpp, Buttons.cpp and StartBlank.cpp.
 class ChannelScreen : public rt::Form {
  public:
-  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row);
+  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row);
 
-  const catalogue::ChannelRow& Row() const { return row_; }
+  const catalogue::Game& Row() const { return row_; }
   audio::SoundEffect& Sound() { return sound_; }
 
   // 1 while the buttons' hover sound is held back.
@@ -39,13 +39,13 @@ class ChannelScreen : public rt::Form {
 
  private:
   struct Designed {
-    Designed(rt::Form& form, const catalogue::ChannelRow& row);
+    Designed(rt::Form& form, const catalogue::Game& row);
   };
 
   void WireHandlers();
   void SetPageVisible(bool visible);
 
-  const catalogue::ChannelRow& row_;
+  const catalogue::Game& row_;
   Designed designed_;
   audio::SoundEffect sound_;
 };

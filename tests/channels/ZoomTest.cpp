@@ -62,7 +62,7 @@ TEST_F(Zoom, AScreenCodeChangedMidZoomOpensTheLaterScreenOnTime) {
 // code 15, tiles 28 to 30 codes 24, 22 and 23): each screen must still be its tile's.
 TEST_F(Zoom, EveryGameTileOpensItsOwnScreen) {
   auto& menu = MenuAtRest();
-  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
+  for (const catalogue::Game& row : catalogue::kGames) {
     ClickTile(row.tile);
     ASSERT_NE(ZoomTicks(), 0) << "tile " << row.tile;
     EXPECT_EQ(app.Front()->Name(), row.form) << "tile " << row.tile;

@@ -140,7 +140,7 @@ TEST_F(TileClick, TilesElevenAndTwelveLeaveTheHoverFlagAlone) {
 // open the screen the catalogue gives that tile.
 TEST_F(TileClick, EveryGameTileOpensItsOwnScreen) {
   auto& menu = MenuAtRest();
-  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
+  for (const catalogue::Game& row : catalogue::kGames) {
     ClickTile(row.tile);
     driver.Advance(500);
     ASSERT_NE(app.Front(), &menu) << "tile " << row.tile;
