@@ -49,7 +49,7 @@ long ResidentKiB() {
 }
 
 // One visit: the zoom, the title, "Start" and the page's return, "Quil Menu".
-void Visit(rt::Application& app, test::Driver& driver, const catalogue::ChannelRow& row) {
+void Visit(rt::Application& app, test::Driver& driver, const catalogue::Game& row) {
   rt::Form& menu = app.FormNamed("Form1");
   menu.Get<rt::Image>(home::design::TilePictureName(row.tile)).Click();
   while (app.Front() == &menu) driver.Advance(16);
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
 
     long afterTen = 0;
     for (int visit = 1; visit <= visits; ++visit) {
-      Visit(app, driver, catalogue::kChannels[static_cast<std::size_t>(visit - 1) % catalogue::kChannels.size()]);
+      Visit(app, driver, catalogue::kGames[static_cast<std::size_t>(visit - 1) % catalogue::kGames.size()]);
       if (visit == 10) afterTen = ResidentKiB();
     }
     const long afterAll = ResidentKiB();

@@ -31,7 +31,7 @@ std::unique_ptr<home::Form1> MakeHomeMenu(rt::Application& app, audio::Multimedi
 
 void RegisterForms(rt::Application& app, audio::Multimedia& media) {
   app.RegisterForm(std::string(kHomeMenu), [&media](rt::Application& a) { return MakeHomeMenu(a, media); });
-  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
+  for (const catalogue::Game& row : catalogue::kGames) {
     app.RegisterForm(row.form, [&media, &row](rt::Application& a) {
       return std::make_unique<channels::ChannelScreen>(a, media, row, [&a] { ReturnToMenu(a); });
     });

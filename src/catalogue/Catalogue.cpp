@@ -5,94 +5,38 @@
 namespace quil::catalogue {
 namespace {
 
-// Label3 and Label4 in the label's default text colour.
-constexpr rt::Colour kDefaultText = rt::SystemColour(18);
-// Line5 and Line6 in the desktop's inactive caption colour.
-constexpr rt::Colour kInactiveCaption = rt::SystemColour(3);
+using M = Motif;
 
-constexpr rt::Rect kBanner{-60, -75, 12085, 705};
+template <class Row, class Key, class Field>
+const Row* Find(const auto& rows, const Key& key, Field field) {
+  const auto found = std::ranges::find(rows, key, field);
+  return found == rows.end() ? nullptr : &*found;
+}
 
 }  // namespace
 
 // clang-format off
-const std::array<StyleRow, 4> kStyles = {{
-    // style, Label2 caption, Label2 box, points, colour; Label3/4 colour; rules; Shape2 colour, width;
-    // Shape3 colour, width; Shape4; Image4 box, banner picture
-    {Style::Kestrel, "KESTREL ENTERTAINMENT SYSTEM", {5280, 225, 6615, 375}, 15.75, 0x000000FF,
-     kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, kBanner, "BannerKestrel"},
-    {Style::SuperKestrel, "SUPER KESTREL ENTERTAINMENT SYSTEM", {5400, 240, 6615, 375}, 14.25, 0x00676767,
-     kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, {-50, -75, 12060, 705},
-     "BannerSuperKestrel"},
-    {Style::Kestrel64, "KESTREL64", {6960, 225, 6615, 375}, 15.75, 0x00FFFFFF,
-     kDefaultText, 0x00C1B0B1, 0x00A2888A, 12015, 0x00C1B0B1, 12130, false, kBanner, "BannerKestrel64"},
-    {Style::Meridian, "MERIDIAN", {7120, 225, 6615, 375}, 15.75, 0x00FFFFFF,
-     0x00FFFFFF, 0x005E1792, 0x00737471, 12080, 0x00696969, 12150, true, kBanner, "BannerMeridian"},
-}};
-
-namespace {
-using S = Style;
-}  // namespace
-
-const std::array<ChannelRow, kChannelCount> kChannels = {{
-    // tile, code, form, title, style, year, players, screenshot, departures
-    { 3,  4, "FormSkyhop64", "Skyhop 64", S::Kestrel64, 1997, "Players: 1", 247, 211, {.label4Width = 1575}},
-    { 5,  1, "Form222", "Runeblade", S::Kestrel, 1987, "Players: 1", 247, 211,
-     {.label4Width = 1575, .label5Left = 2420}},
-    { 8,  5, "FormAlleyFury3", "Alley Fury 3", S::Meridian, 1994, "Players: 1-2", 247, 211,
-     {.label2 = rt::Rect{7150, 225, 6615, 375}}},
-    { 9,  2, "FormSkyhop", "Skyhop Quest", S::Kestrel, 1985, "Players: 1-2", 247, 211, {}},
-    {11,  3, "FormSkyhopWorld", "Skyhop World", S::SuperKestrel, 1990, "Players: 1-2", 247, 211, {}},
-    {12,  6, "FormBlitz", "Blitz the Porcupine", S::Meridian, 1991, "Players: 1", 247, 211, {}},
-    {13,  7, "FormSkyhop3", "Skyhop Quest 3", S::Kestrel, 1990, "Players: 1-2", 247, 211, {}},
-    {14,  8, "FormBlitz2", "Blitz the Porcupine 2", S::Meridian, 1992, "Players: 1-2", 351, 220,
-     {.label1 = rt::Rect{3270, 5040, 5490, 735}, .label2 = rt::Rect{7500, 225, 5895, 375},
-      .image3 = rt::Rect{3360, 1320, 5265, 3300}, .rulesEnd = 2880}},
-    {15,  9, "FormFeralClash", "Feral Clash", S::SuperKestrel, 1994, "Players: 1-2", 247, 211, {}},
-    {16, 10, "FormRuneblade3", "Runeblade: Echoes of the Past", S::SuperKestrel, 1992, "Players: 1", 247, 211,
-     {.label1 = rt::Rect{3720, 4900, 4890, 1215}}},
-    {17, 11, "FormFrogFist", "Frog Fist & Twin Tiger", S::SuperKestrel, 1993, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3720, 4980, 4890, 1215}}},
-    {18, 12, "FormFiddleFox", "Fiddle & Fox", S::Kestrel64, 1998, "Players: 1", 247, 211, {.label4Width = 1575}},
-    {19, 13, "FormBlitz3", "Blitz the Porcupine 3", S::Meridian, 1994, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3520, 5040, 5250, 735}}},
-    {20, 14, "FormTimeRift", "Time Rift", S::SuperKestrel, 1995, "Players: 1", 247, 211, {}},
-    {21, 16, "FormInkRealm", "Ink Realm", S::Meridian, 1995, "Players: 1", 247, 211, {}},
-    {22, 15, "FormStarGunners", "Star Gunners", S::Meridian, 1993, "Players: 1-2", 247, 211, {}},
-    {23, 17, "FormNightDancer", "Night Dancer", S::Meridian, 1990, "Players: 1", 247, 211,
-     {.label1 = rt::Rect{3720, 4970, 4890, 1215}}},
-    {24, 18, "FormWerecrest", "Werecrest", S::Meridian, 1988, "Players: 1-2", 247, 211, {}},
-    {25, 19, "FormBlitzPinball", "Blitz Pinball", S::Meridian, 1993, "Players: 1-2", 247, 211, {}},
-    {26, 20, "FormWhirlwind", "Whirlwind Island", S::Meridian, 1991, "Players: 1", 247, 211, {}},
-    {27, 21, "FormHoverRush", "Hover Rush 64", S::Kestrel64, 1995, "Players: 1-2", 247, 211, {}},
-    {28, 24, "FormRingKings", "Ring Kings", S::Meridian, 1995, "Players: 1-2", 247, 211, {}},
-    {29, 22, "FormStarSwarm", "Star Swarm", S::Kestrel, 1981, "Players: 1-2", 247, 211, {.label5Left = 2420}},
-    {30, 23, "FormApexRider", "Apex Rider", S::Meridian, 1989, "Players: 1", 247, 211, {}},
-    {31, 25, "FormPuffball", "Puffball's Journey", S::Kestrel, 1993, "Players: 1", 247, 211,
-     {.label4Width = 1575, .label5Left = 2420}},
-    {32, 26, "FormShellSquad", "Shell Squad", S::Kestrel, 1989, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3790, 4970, 4890, 1335}, .label5Left = 2420}},
-    {33, 27, "FormZorbZip2", "Zorb & Zip 2", S::Meridian, 1993, "Players: 1-2", 247, 211, {}},
-    {34, 28, "FormSkyhopRPG", "Skyhop RPG", S::SuperKestrel, 1996, "Players: 1", 247, 211, {}},
-    {35, 29, "FormZorbZip", "Zorb & Zip", S::Meridian, 1992, "Players: 1-2", 247, 211, {}},
-    {36, 30, "FormApeIsland", "Ape Island", S::SuperKestrel, 1994, "Players: 1-2", 247, 211,
-     {.label1 = rt::Rect{3680, 5040, 5010, 735}}},
-    {37, 31, "FormDinoDrop", "Dino Drop", S::Kestrel, 1992, "Players: 1-2", 247, 211, {.label5Left = 2420}},
-    {38, 32, "FormVoidHunter2", "Void Hunter II", S::SuperKestrel, 1994, "Players: 1", 247, 211, {}},
-    {41, 33, "FormSkyhopRacer64", "Skyhop Racer 64", S::Kestrel64, 1997, "Players: 1-4", 247, 211, {}},
-    {42, 34, "FormJetGrid", "Jet Grid", S::SuperKestrel, 1991, "Players: 1-2", 247, 211, {}},
-    {43, 35, "FormVoltBoy", "Volt Boy X", S::SuperKestrel, 1993, "Players: 1", 247, 211, {}},
-    {45, 36, "FormVoidHunter", "Void Hunter", S::Kestrel, 1987, "Players: 1", 247, 211,
-     {.label4Width = 1575, .label5Left = 2420}},
+const std::array<ConsoleTile, 5> kConsoleTiles = {{
+    // tile, name, tile picture: frame fill, box, stretched, card size,
+    //   card: motif, sky, ground, accent, ink, outline[, font]
+    {1, "Crimson Edge - Northgate", {0x00FFFFFF, {1200, 960, 2055, 1455}, true, {137, 97}, {M::Disc, 0xFFFFFF, 0xE1E6EB, 0xC0392B, 0x9E1B1B, 0x000000, "League Spartan Black"}}},
+    {2, "Tuvo Channel", {0x00E6E6E6, {3720, 960, 2055, 1455}, true, {137, 97}, {M::Avatar, 0xF7F7F7, 0xD5DADF, 0x34BEED, 0x5A5A5A, 0x000000}}},
+    {4, "Quil Shop Channel", {0x00FFFFFF, {8650, 1020, 2260, 1330}, true, {137, 97}, {M::Shop, 0xFFFFFF, 0xD8F1FB, 0x34BEED, 0x2E86B0, 0x000000}}},
+    {6, "Forecast Channel", {0x00FFFFFF, {3740, 2880, 2055, 1455}, true, {137, 97}, {M::Forecast, 0x9ED8F7, 0xEAF7FD, 0x3BA3D8, 0x2A6A94, 0x000000}}},
+    {7, "News Channel", {0x00FFFFFF, {6240, 2880, 2055, 1455}, true, {137, 97}, {M::News, 0xFFFFFF, 0xE2E2E2, 0x3C8DD6, 0xFFFFFF, 0x000000}}},
 }};
 // clang-format on
 
-const StyleRow& StyleOf(Style style) {
-  return *std::find_if(kStyles.begin(), kStyles.end(), [style](const StyleRow& row) { return row.style == style; });
+const char* TileName(const Game& game) { return game.tileName ? game.tileName : game.title; }
+
+const Game* GameOnTile(int tile) { return Find<Game>(kGames, tile, &Game::tile); }
+
+const Game* GameWithCode(int code) { return Find<Game>(kGames, code, &Game::code); }
+
+const Game* GameNamed(std::string_view form) {
+  return Find<Game>(kGames, form, [](const Game& game) { return std::string_view(game.form); });
 }
 
-const ChannelRow* ChannelNamed(std::string_view form) {
-  const auto row = std::find_if(kChannels.begin(), kChannels.end(), [form](const ChannelRow& r) { return r.form == form; });
-  return row == kChannels.end() ? nullptr : &*row;
-}
+const ConsoleTile* ConsoleTileNumbered(int tile) { return Find<ConsoleTile>(kConsoleTiles, tile, &ConsoleTile::tile); }
 
 }  // namespace quil::catalogue

@@ -1,67 +1,77 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
-#include "runtime/Colour.h"
-#include "runtime/Twips.h"
+#include "catalogue/Art.h"
+#include "catalogue/Geometry.h"
 
-// The 36 channel screens as data: one row per platform style, one row per
-// screen. The screens differ only in these values; ChannelDesign lays every
-// one of them out on the same template.
+// The tiles of the home menu that show a card, and the 36 games behind most of
+// them, one row each. The home menu lays its tiles out from these rows, the
+// channel screens are laid out from them and the asset tool draws their art
+// from them, so that a game is renamed or moved in its row alone.
 namespace quil::catalogue {
 
-inline constexpr int kChannelCount = 36;
+inline constexpr int kGameCount = 36;
 
-enum class Style { Kestrel, SuperKestrel, Kestrel64, Meridian };
-
-// What a platform style fixes of a page: the platform caption and the colours.
-struct StyleRow {
-  Style style;
-  const char* caption;  // Label2
-  rt::Rect captionBox;
-  double captionPoints;  // Arial, regular
-  rt::Colour captionColour;
-  rt::Colour detailsColour;  // Label3 (year) and Label4 (players)
-  rt::Colour rules;          // Line5 and Line6
-  rt::Colour titleBand;      // Shape2
-  double titleBandWidth;
-  rt::Colour thinBand;  // Shape3
-  double thinBandWidth;
-  bool darkPanel;  // Shape4 behind the year and players
-  rt::Rect bannerBox;  // Image4, the banner stretched to it
-  const char* banner;  // its picture
+// A tile's frame and picture control as the home menu lays them out, and the
+// card that the picture shows.
+struct TilePicture {
+  std::uint32_t frameFill;  // 0x00BBGGRR, like every colour of the forms
+  TwipsRect box;            // the picture control's
+  bool stretch;             // the card is scaled to the box; else the box has the card's own size
+  PixelSize size;           // the card's
+  Card card;
 };
 
-// Where one screen leaves its template and style; every field is optional.
+// The platform a game ran on: its channel screen and its art take that platform's look.
+enum class Style { Kestrel, SuperKestrel, Kestrel64, Meridian };
+
+// Where a game's channel screen leaves its template and style; every field is optional.
 struct Departures {
-  std::optional<rt::Rect> label1 = {};  // title
-  std::optional<rt::Rect> label2 = {};  // platform caption
-  std::optional<rt::Rect> image3 = {};  // screenshot
+  std::optional<TwipsRect> label1 = {};  // title
+  std::optional<TwipsRect> label2 = {};  // platform caption
+  std::optional<TwipsRect> image3 = {};  // screenshot
   std::optional<double> label4Width = {};
   std::optional<double> label5Left = {};
   std::optional<double> rulesEnd = {};  // x where Line5 and Line6 end
 };
 
-struct ChannelRow {
-  int tile;  // the home menu tile that opens it
-  int code;  // the screen code that links tile and screen
-  const char* form;
+struct Game {
+  int tile;  // the home menu tile that opens its channel screen
+  int code;  // the screen code that links tile and screen; codes follow neither tiles nor pages
+  const char* form;  // the channel screen's form name
   const char* title;
   Style style;
   int year;
   const char* players;
-  int screenshotWidth, screenshotHeight;  // pixels
-  Departures departures;
+  TilePicture picture;
+  Screenshot screenshot;
+  Departures departures = {};
+  const char* tileName = nullptr;  // the tile's tooltip and card, where they call the game otherwise
 };
 
-extern const std::array<StyleRow, 4> kStyles;
-// In the order of the home menu's tiles.
-extern const std::array<ChannelRow, kChannelCount> kChannels;
+// A tile of the console's own channels, which answer with a message box.
+struct ConsoleTile {
+  int tile;
+  const char* name;  // tooltip and card
+  TilePicture picture;
+};
 
-const StyleRow& StyleOf(Style style);
-// The row of the screen with this form name; nullptr for none.
-const ChannelRow* ChannelNamed(std::string_view form);
+// In tile order.
+extern const std::array<Game, kGameCount> kGames;
+extern const std::array<ConsoleTile, 5> kConsoleTiles;
+
+// What the game's tile says in its tooltip and on its card.
+const char* TileName(const Game& game);
+
+// The row of the game on this tile, with this screen code or with this form
+// name; nullptr for none.
+const Game* GameOnTile(int tile);
+const Game* GameWithCode(int code);
+const Game* GameNamed(std::string_view form);
+const ConsoleTile* ConsoleTileNumbered(int tile);
 
 }  // namespace quil::catalogue

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "channels/Styles.h"
 #include "pictures/Pictures.h"
 #include "runtime/Form.h"
 #include "runtime/Image.h"
@@ -39,10 +40,15 @@ void PointerStore(rt::Form& form, const char* name, Rect rect, const char* pictu
   store.SetVisible(false);
 }
 
+// The departure's box where the screen has one, else the template's.
+Rect Placed(const std::optional<catalogue::TwipsRect>& departure, Rect templateBox) {
+  return departure ? Rect{departure->left, departure->top, departure->width, departure->height} : templateBox;
+}
+
 }  // namespace
 
-void Build(rt::Form& form, const catalogue::ChannelRow& row) {
-  const catalogue::StyleRow& style = catalogue::StyleOf(row.style);
+void Build(rt::Form& form, const catalogue::Game& row) {
+  const StyleRow& style = StyleOf(row.style);
   const catalogue::Departures& departs = row.departures;
   const double rulesEnd = departs.rulesEnd.value_or(3480);
   const rt::Label::Look details = Arial(15.75, style.detailsColour, rt::Alignment::Left);
@@ -52,7 +58,7 @@ void Build(rt::Form& form, const catalogue::ChannelRow& row) {
   ButtonCaption(form, "Label6", {6480, 7380, 3205, 615}, "Start");
   PointerStore(form, "Image5", {1800, 4320, 375, 375}, "PointerBlank");
   PointerStore(form, "Image6", {1800, 4800, 375, 375}, "PointerHand");
-  form.Add<rt::Label>("Label2", departs.label2.value_or(style.captionBox), style.caption,
+  form.Add<rt::Label>("Label2", Placed(departs.label2, style.captionBox), style.caption,
                       Arial(style.captionPoints, style.captionColour, rt::Alignment::Center));
   form.Add<rt::Image>("Image4", style.bannerBox, pictures::Picture(style.banner), true);
   ButtonPicture(form, "Image2", {6240, 7200, 3690, 975}, "Start");
@@ -60,11 +66,11 @@ void Build(rt::Form& form, const catalogue::ChannelRow& row) {
   form.Add<rt::Label>("Label3", Rect{360, 720, 2415, 375}, "Released  " + std::to_string(row.year), details);
   form.Add<rt::Line>("Line6", 0, 2160, rulesEnd, 2160, style.rules);
   form.Add<rt::Line>("Line5", 0, 1080, rulesEnd, 1080, style.rules);
-  form.Add<rt::Image>("Image3", departs.image3.value_or(kScreenshotBox),
+  form.Add<rt::Image>("Image3", Placed(departs.image3, kScreenshotBox),
                       pictures::Picture(std::string(row.form) + "Screenshot"))
       .SetVisible(false);
   form.Add<rt::Shape>("Shape3", Rect{-120, 3460, style.thinBandWidth, 495}, Filled(style.thinBand));
-  form.Add<rt::Label>("Label1", departs.label1.value_or(Rect{3720, 5040, 4890, 735}), row.title,
+  form.Add<rt::Label>("Label1", Placed(departs.label1, {3720, 5040, 4890, 735}), row.title,
                       Arial(26.25, kTitleWhite, rt::Alignment::Center))
       .SetVisible(false);
   form.Add<rt::Shape>("Shape2", Rect{0, 3945, style.titleBandWidth, 2655}, Filled(style.titleBand));
@@ -79,7 +85,7 @@ void Build(rt::Form& form, const catalogue::ChannelRow& row) {
 std::vector<std::string_view> PageControls(catalogue::Style style) {
   std::vector<std::string_view> page = {"Image1", "Image2", "Image3", "Label1", "Label2", "Line1",
                                         "Shape1", "Shape2", "Shape3"};
-  if (catalogue::StyleOf(style).darkPanel) page.push_back("Shape4");
+  if (StyleOf(style).darkPanel) page.push_back("Shape4");
   page.insert(page.end(), {"Label3", "Label4", "Line5", "Line6", "Image4", "Label5", "Label6"});
   return page;
 }

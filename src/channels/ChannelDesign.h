@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "catalogue/Catalogue.h"
+#include "runtime/Colour.h"
+#include "runtime/Twips.h"
 
 namespace quil::rt {
 class Form;
@@ -35,7 +37,7 @@ inline constexpr TimerRow kTimers[] = {
 inline constexpr rt::Rect kScreenshotBox{4320, 1320, 3705, 3165};
 
 // Creates every control of the screen of `row` in stacking order, and the timers.
-void Build(rt::Form& form, const catalogue::ChannelRow& row);
+void Build(rt::Form& form, const catalogue::Game& row);
 
 // The controls that "Start" hides and a later movement shows, in that order.
 std::vector<std::string_view> PageControls(catalogue::Style style);

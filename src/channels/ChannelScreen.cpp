@@ -16,9 +16,9 @@ std::vector<rt::Control*> PageOf(const rt::Form& form, catalogue::Style style) {
 
 }  // namespace
 
-ChannelScreen::Designed::Designed(rt::Form& form, const catalogue::ChannelRow& row) { design::Build(form, row); }
+ChannelScreen::Designed::Designed(rt::Form& form, const catalogue::Game& row) { design::Build(form, row); }
 
-ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row,
+ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row,
                              MenuReturn returnToMenu)
     : Form(app, row.form),
       row_(row),

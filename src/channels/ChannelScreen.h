@@ -23,10 +23,10 @@ class ChannelScreen : public rt::Form {
   // Brings the home menu back to the front, with its music on the way.
   using MenuReturn = std::function<void()>;
 
-  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row,
+  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row,
                 MenuReturn returnToMenu);
 
-  const catalogue::ChannelRow& Row() const { return row_; }
+  const catalogue::Game& Row() const { return row_; }
   audio::SoundEffect& Sound() { return sound_; }
 
   // 1 while the buttons' hover sound is held back.
@@ -49,13 +49,13 @@ class ChannelScreen : public rt::Form {
 
  private:
   struct Designed {
-    Designed(rt::Form& form, const catalogue::ChannelRow& row);
+    Designed(rt::Form& form, const catalogue::Game& row);
   };
 
   void WireHandlers();
   void SetPageVisible(bool visible);
 
-  const catalogue::ChannelRow& row_;
+  const catalogue::Game& row_;
   Designed designed_;
   MenuReturn returnToMenu_;
   audio::SoundEffect sound_;

@@ -1,129 +1,103 @@
 #include "home/Form1Design.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "pictures/Pictures.h"
 #include "audio/Effects.h"
+#include "catalogue/Catalogue.h"
+#include "pictures/Pictures.h"
 #include "runtime/Design.h"
 #include "runtime/Shape.h"
 
 namespace quil::home::design {
-
-// Tile pictures: the picture control's Left, Top, Width, Height in twips.
-const std::array<TileRow, kTileCount> kTiles = {{
-    { 1, 0x00FFFFFF, {1200, 960, 2055, 1455}, true, "Crimson Edge - Northgate"},
-    { 2, 0x00E6E6E6, {3720, 960, 2055, 1455}, true, "Tuvo Channel"},
-    { 3, 0x00000000, {6240, 1080, 2055, 1125}, false, "Skyhop 64"},
-    { 4, 0x00FFFFFF, {8650, 1020, 2260, 1330}, true, "Quil Shop Channel"},
-    { 5, 0x00B0BCFC, {1110, 2880, 2235, 1455}, false, "Runeblade"},
-    { 6, 0x00FFFFFF, {3740, 2880, 2055, 1455}, true, "Forecast Channel"},
-    { 7, 0x00FFFFFF, {6240, 2880, 2055, 1455}, true, "News Channel"},
-    { 8, 0x00000000, {8760, 3000, 2055, 1215}, true, "Alley Fury 3"},
-    { 9, 0x00FB925C, {1200, 4800, 2055, 1455}, true, "Skyhop Quest"},
-    {10, 0x00C0C0C0, {3735, 4800, 2040, 1455}, true, nullptr},
-    {11, 0x00E7E79D, {6240, 4800, 2055, 1455}, true, "Skyhop World"},
-    {12, 0x00B10317, {8760, 4800, 2055, 1455}, true, "Blitz the Porcupine"},
-    {13, 0x00AADAFE, {14400, 960, 2055, 1455}, true, "Skyhop Quest 3"},
-    {14, 0x00F42202, {16825, 960, 2235, 1455}, true, "Blitz the Porcupine 2"},
-    {15, 0x000B2B3B, {19455, 960, 2055, 1455}, true, "Feral Clash"},
-    {16, 0x00DE9386, {21960, 960, 2055, 1455}, true, "Runeblade: Echoes of the Past"},
-    {17, 0x00180800, {14400, 2880, 2055, 1440}, false, "Frog Fist & Twin Tiger"},
-    {18, 0x00033809, {16935, 2880, 2040, 1455}, true, "Fiddle & Fox"},
-    {19, 0x00F91C1E, {19455, 2880, 2055, 1455}, true, "Blitz the Porcupine 3"},
-    {20, 0x00020202, {21960, 2880, 2055, 1455}, true, "Time Rift"},
-    {21, 0x00ABABAB, {14400, 4800, 2055, 1455}, true, "Ink Realm"},
-    {22, 0x000249FD, {16920, 4800, 2055, 1470}, false, "Star Gunners"},
-    {23, 0x00030202, {19455, 4800, 2055, 1455}, false, "Night Dancer Tour"},
-    {24, 0x006A926A, {21960, 4800, 2055, 1455}, true, "Werecrest"},
-    {25, 0x00030203, {27600, 960, 2055, 1455}, true, "Blitz Pinball"},
-    {26, 0x0002FAFA, {30195, 940, 1935, 1575}, true, "Whirlwind Island"},
-    {27, 0x00302110, {32655, 960, 2055, 1455}, true, "Hover Rush 64"},
-    {28, 0x0045271C, {35160, 960, 2055, 1455}, true, "Ring Kings"},
-    {29, 0x00000000, {27600, 2880, 2055, 1455}, false, "Star Swarm"},
-    {30, 0x00020202, {30135, 2880, 2040, 1455}, true, "Apex Rider"},
-    {31, 0x00FCFCFC, {32640, 2880, 2055, 1455}, true, "Puffball's Journey"},
-    {32, 0x00000000, {35160, 2880, 2055, 1455}, true, "Shell Squad"},
-    {33, 0x00000000, {27600, 4800, 2055, 1455}, true, "Zorb & Zip 2"},
-    {34, 0x00000000, {30135, 4700, 2055, 1660}, true, "Skyhop RPG"},
-    {35, 0x0002FBFB, {32640, 4800, 2055, 1455}, true, "Zorb & Zip"},
-    {36, 0x00042708, {35160, 4800, 2055, 1455}, false, "Ape Island"},
-    {37, 0x00FCFCFC, {40800, 960, 2055, 1455}, true, "Dino Drop"},
-    {38, 0x00040202, {43320, 960, 2055, 1455}, true, "Void Hunter II"},
-    {39, 0x00C0C0C0, {45840, 960, 2055, 1455}, true, nullptr},
-    {40, 0x00C0C0C0, {48360, 960, 2055, 1455}, false, nullptr},
-    {41, 0x00000000, {40815, 2880, 2055, 1455}, true, "Skyhop Racer 64"},
-    {42, 0x009E1AB6, {43320, 2880, 2055, 1455}, true, "Jet Grid"},
-    {43, 0x00020202, {45840, 2880, 2055, 1455}, true, "Volt Boy X"},
-    {44, 0x00C0C0C0, {48375, 2880, 2040, 1455}, true, nullptr},
-    {45, 0x00020202, {40800, 4800, 2055, 1455}, true, "Void Hunter"},
-    {46, 0x00C0C0C0, {43320, 4800, 2055, 1455}, false, nullptr},
-    {47, 0x00C0C0C0, {45840, 4800, 2055, 1455}, true, nullptr},
-    {48, 0x00C0C0C0, {48360, 4800, 2055, 1455}, true, nullptr},
-}};
-
 namespace {
 
+using rt::Rect;
 using rt::MessageBoxStyle::Information;
 using rt::MessageBoxStyle::Stop;
 namespace effects = audio::effects;
 
-}  // namespace
+// The empty slots: grey frames around a picture control without picture or
+// tooltip. Every other tile, a game's or a console channel's, shows a card and
+// is laid out from the catalogue.
+struct EmptySlot {
+  int number;
+  Rect picture;
+  bool stretch;
+};
 
-// Tile clicks. A game row names the channel screen its code opens; the codes
-// follow neither tile nor page order.
-const std::array<TileClickRow, kTileCount> kTileClicks = {{
-    { 1, MessageClick{"HA HA HA yea, like you can really play Crimson Edge. NOOB!", Stop, "Crimson Edge - Northgate"}},
-    { 2, MessageClick{"LOL, there are no Tuvos here. Go play a real Quil to get them!", Information, "Tuvo Channel"}},
-    { 3, GameClick{4}},   // FormSkyhop64
-    { 4, MessageClick{"ALL GAMES FREE! WOOT! NO NEED TO SHOP!", Information, "Quil Shop Channel"}},
-    { 5, GameClick{1}},   // Form222
-    { 6, BroadcastClick{effects::kForecast, "lol, weather"}},
-    { 7, BroadcastClick{effects::kNews, "lol, news"}},
-    { 8, GameClick{5}},   // FormAlleyFury3
-    { 9, GameClick{2}},   // FormSkyhop
-    {10, NoClick{}},
-    {11, GameClick{3, HoverFlag::Untouched}},  // FormSkyhopWorld
-    {12, GameClick{6, HoverFlag::Untouched}},  // FormBlitz
-    {13, GameClick{7}},   // FormSkyhop3
-    {14, GameClick{8}},   // FormBlitz2
-    {15, GameClick{9}},   // FormFeralClash
-    {16, GameClick{10}},  // FormRuneblade3
-    {17, GameClick{11}},  // FormFrogFist
-    {18, GameClick{12}},  // FormFiddleFox
-    {19, GameClick{13}},  // FormBlitz3
-    {20, GameClick{14}},  // FormTimeRift
-    {21, GameClick{16}},  // FormInkRealm
-    {22, GameClick{15}},  // FormStarGunners
-    {23, GameClick{17}},  // FormNightDancer
-    {24, GameClick{18}},  // FormWerecrest
-    {25, GameClick{19}},  // FormBlitzPinball
-    {26, GameClick{20}},  // FormWhirlwind
-    {27, GameClick{21}},  // FormHoverRush
-    {28, GameClick{24}},  // FormRingKings
-    {29, GameClick{22}},  // FormStarSwarm
-    {30, GameClick{23}},  // FormApexRider
-    {31, GameClick{25}},  // FormPuffball
-    {32, GameClick{26}},  // FormShellSquad
-    {33, GameClick{27}},  // FormZorbZip2
-    {34, GameClick{28}},  // FormSkyhopRPG
-    {35, GameClick{29}},  // FormZorbZip
-    {36, GameClick{30}},  // FormApeIsland
-    {37, GameClick{31}},  // FormDinoDrop
-    {38, GameClick{32}},  // FormVoidHunter2
-    {39, NoClick{}},
-    {40, NoClick{}},
-    {41, GameClick{33}},  // FormSkyhopRacer64
-    {42, GameClick{34}},  // FormJetGrid
-    {43, GameClick{35}},  // FormVoltBoy
-    {44, NoClick{}},
-    {45, GameClick{36}},  // FormVoidHunter
-    {46, NoClick{}},
-    {47, NoClick{}},
-    {48, NoClick{}},
-}};
+constexpr rt::Colour kEmptySlotGrey = 0x00C0C0C0;
 
-namespace {
+const EmptySlot kEmptySlots[] = {
+    {10, {3735, 4800, 2040, 1455}, true},   {39, {45840, 960, 2055, 1455}, true},
+    {40, {48360, 960, 2055, 1455}, false},  {44, {48375, 2880, 2040, 1455}, true},
+    {46, {43320, 4800, 2055, 1455}, false}, {47, {45840, 4800, 2055, 1455}, true},
+    {48, {48360, 4800, 2055, 1455}, true},
+};
+
+// The disc, avatar and shop channels answer with a box titled with the tile's name.
+struct MessageRow {
+  int tile;
+  const char* prompt;
+  rt::MessageBoxStyle style;
+};
+
+const MessageRow kMessages[] = {
+    {1, "HA HA HA yea, like you can really play Crimson Edge. NOOB!", Stop},
+    {2, "LOL, there are no Tuvos here. Go play a real Quil to get them!", Information},
+    {4, "ALL GAMES FREE! WOOT! NO NEED TO SHOP!", Information},
+};
+
+struct BroadcastRow {
+  int tile;
+  BroadcastClick click;
+};
+
+const BroadcastRow kBroadcasts[] = {
+    {6, {effects::kForecast, "lol, weather"}},
+    {7, {effects::kNews, "lol, news"}},
+};
+
+// Their clicks leave the hover-sound flag as the pointer's hover set it.
+bool LeavesHoverFlag(int tile) { return tile == 11 || tile == 12; }
+
+TileRow CardTile(int number, const catalogue::TilePicture& picture, const char* name) {
+  const catalogue::TwipsRect& box = picture.box;
+  return {number, picture.frameFill, {box.left, box.top, box.width, box.height}, picture.stretch, name};
+}
+
+TileRow TileNumbered(int number) {
+  if (const catalogue::Game* game = catalogue::GameOnTile(number))
+    return CardTile(number, game->picture, catalogue::TileName(*game));
+  if (const catalogue::ConsoleTile* tile = catalogue::ConsoleTileNumbered(number))
+    return CardTile(number, tile->picture, tile->name);
+  const auto slot = std::ranges::find(kEmptySlots, number, &EmptySlot::number);
+  if (slot == std::end(kEmptySlots)) throw std::logic_error("no design for tile " + std::to_string(number));
+  return {number, kEmptySlotGrey, slot->picture, slot->stretch, nullptr};
+}
+
+// A game tile's click opens the channel screen of the game's code.
+TileClick ClickOn(int tile) {
+  if (const catalogue::Game* game = catalogue::GameOnTile(tile))
+    return GameClick{game->code, LeavesHoverFlag(tile) ? HoverFlag::Untouched : HoverFlag::HoldBack};
+  for (const MessageRow& row : kMessages)
+    if (row.tile == tile) return MessageClick{row.prompt, row.style, catalogue::ConsoleTileNumbered(tile)->name};
+  for (const BroadcastRow& row : kBroadcasts)
+    if (row.tile == tile) return row.click;
+  return NoClick{};
+}
+
+template <class Row>
+std::array<Row, kTileCount> PerTile(Row (*of)(int)) {
+  std::array<Row, kTileCount> rows;
+  for (int n = 1; n <= kTileCount; ++n) rows[static_cast<std::size_t>(n - 1)] = of(n);
+  return rows;
+}
+
+const std::array<TileRow, kTileCount> kTiles = PerTile(TileNumbered);
+const std::array<TileClick, kTileCount> kTileClicks = PerTile(ClickOn);
 
 using pictures::Picture;
 
@@ -253,7 +227,7 @@ const std::array<rt::TimerRow, 14> kTimers = {{
 
 const TileRow& Tile(int number) { return kTiles.at(static_cast<std::size_t>(number - 1)); }
 
-const TileClick& ClickOf(int tile) { return kTileClicks.at(static_cast<std::size_t>(tile - 1)).click; }
+const TileClick& ClickOf(int tile) { return kTileClicks.at(static_cast<std::size_t>(tile - 1)); }
 
 int TilePage(int number) { return (number - 1) / kTilesPerPage; }
 
@@ -261,7 +235,7 @@ double TileColumnLeft(int number) { return 1080.0 + 2520 * ((number - 1) % 4); }
 
 rt::Rect TileFrame(int number) {
   const int row = ((number - 1) % kTilesPerPage) / 4;
-  return rt::Rect{TileColumnLeft(number) + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
+  return Rect{TileColumnLeft(number) + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
 }
 
 std::string_view TileFrameName(int number) { return kFrameNames.at(static_cast<std::size_t>(number - 1)); }

@@ -35,8 +35,6 @@ struct TileRow {
   const char* toolTip;  // nullptr: an empty slot without picture or tooltip
 };
 
-extern const std::array<TileRow, kTileCount> kTiles;
-
 const TileRow& Tile(int number);
 // Frame of tile N by the grid rule: four columns, three rows, each page 13200 twips further right.
 rt::Rect TileFrame(int number);
@@ -68,13 +66,6 @@ struct GameClick {
   HoverFlag hover = HoverFlag::HoldBack;
 };
 using TileClick = std::variant<NoClick, MessageClick, BroadcastClick, GameClick>;
-
-struct TileClickRow {
-  int number;
-  TileClick click;
-};
-
-extern const std::array<TileClickRow, kTileCount> kTileClicks;
 
 const TileClick& ClickOf(int tile);
 

@@ -27,7 +27,7 @@ class ChannelFixture : public HomeFixture {
   // Zooms from the menu into the screen named `form`; returns it once it is in front.
   channels::ChannelScreen& Open(std::string_view form) {
     if (!app.IsCreated("Form1")) MenuAtRest();
-    ClickTile(catalogue::ChannelNamed(form)->tile);
+    ClickTile(catalogue::GameNamed(form)->tile);
     ZoomTicks();
     return Front();
   }

@@ -4,6 +4,7 @@
 
 #include "ChannelFixture.h"
 #include "PixelProbe.h"
+#include "channels/Styles.h"
 #include "pictures/Pictures.h"
 #include "runtime/Label.h"
 #include "paint/FormPainter.h"
@@ -12,10 +13,10 @@
 namespace quil::test {
 namespace {
 
-using catalogue::ChannelRow;
+using catalogue::Game;
 using catalogue::Style;
-using catalogue::StyleOf;
-using catalogue::StyleRow;
+using channels::StyleOf;
+using channels::StyleRow;
 
 constexpr int kTolerance = 3;
 
@@ -38,12 +39,12 @@ int CountNear(const PixelProbe& probe, const paint::PixelRect& box, rt::Rgb colo
 class ChannelPaint : public ChannelFixture {
  protected:
   // The screen as a person sees it once its title and screenshot are up.
-  PixelProbe Revealed(const ChannelRow& row) {
+  PixelProbe Revealed(const Game& row) {
     Open(row.form);
     driver.Advance(100);
     return PixelProbe(paint::PaintToPixels(*app.Front()));
   }
-  void ExpectAt(const PixelProbe& probe, int x, int y, rt::Colour colour, const char* what, const ChannelRow& row) {
+  void ExpectAt(const PixelProbe& probe, int x, int y, rt::Colour colour, const char* what, const Game& row) {
     const rt::Rgb seen = probe.At(x, y);
     EXPECT_TRUE(Close(seen, rt::ToRgb(colour)))
         << row.form << ": " << what << " at " << x << "," << y << " is " << Text(seen) << ", expected "
@@ -69,7 +70,7 @@ rt::Colour BannerTab(Style style) {
 
 TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
   MenuAtRest();
-  for (const ChannelRow& row : catalogue::kChannels) {
+  for (const Game& row : catalogue::kGames) {
     const StyleRow& style = StyleOf(row.style);
     const bool meridian = row.style == Style::Meridian;
     const PixelProbe screen = Revealed(row);
@@ -93,14 +94,14 @@ TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
     EXPECT_GT(CountNear(screen, titleBox, kWhite), 60) << row.form << ": title";
     EXPECT_EQ(CountNear(screen, {0, 263, titleBox.x, 177}, kWhite), 0) << row.form << ": title outside its box";
 
-    // The screenshot at its own pixel size, its corner at the box's corner.
+    // The screenshot fills its box at its own pixel size, its corner at the box's corner.
     const rt::PictureRef shot = pictures::Picture(std::string(row.form) + "Screenshot");
     ASSERT_TRUE(shot) << row.form;
-    ASSERT_EQ(shot->Width(), row.screenshotWidth) << row.form;
-    ASSERT_EQ(shot->Height(), row.screenshotHeight) << row.form;
     const auto shotBox = paint::ToPixels(front->Find("Image3")->Bounds());
-    for (const auto& [x, y] : {std::pair{2, 2}, {row.screenshotWidth / 2, row.screenshotHeight / 3},
-                              {row.screenshotWidth - 2, row.screenshotHeight - 2}}) {
+    ASSERT_EQ(shot->Width(), shotBox.width) << row.form;
+    ASSERT_EQ(shot->Height(), shotBox.height) << row.form;
+    for (const auto& [x, y] : {std::pair{2, 2}, {shotBox.width / 2, shotBox.height / 3},
+                              {shotBox.width - 2, shotBox.height - 2}}) {
       EXPECT_TRUE(Close(screen.At(shotBox.x + x, shotBox.y + y), RgbOf(shot->PixelAt(x, y))))
           << row.form << ": screenshot pixel " << x << "," << y;
     }
@@ -110,7 +111,7 @@ TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
 
 TEST_F(ChannelPaint, ALongTitleWrapsOntoASecondLineWithinItsBox) {
   MenuAtRest();
-  const PixelProbe screen = Revealed(*catalogue::ChannelNamed("FormRuneblade3"));
+  const PixelProbe screen = Revealed(*catalogue::GameNamed("FormRuneblade3"));
   auto box = paint::ToPixels(app.Front()->Find("Label1")->Bounds());
   box.height /= 2;
   EXPECT_GT(CountNear(screen, box, kWhite), 60) << "first line";

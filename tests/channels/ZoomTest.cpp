@@ -58,17 +58,17 @@ TEST_F(Zoom, AScreenCodeChangedMidZoomOpensTheLaterScreenOnTime) {
   EXPECT_EQ(app.Front()->Name(), "FormInkRealm");
 }
 
-// Codes follow neither the tiles nor the pages (tile 21 is code 16, tile 22
-// code 15, tiles 28 to 30 codes 24, 22 and 23): each screen must still be its tile's.
-TEST_F(Zoom, EveryGameTileOpensItsOwnScreen) {
+// The click stores a screen code and the zoom's end opens the screen of that
+// code: every game tile must end on its own game's screen, its title shown.
+TEST_F(Zoom, EveryGameTileOpensTheScreenThatShowsItsGamesTitle) {
   auto& menu = MenuAtRest();
-  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
-    ClickTile(row.tile);
-    ASSERT_NE(ZoomTicks(), 0) << "tile " << row.tile;
-    EXPECT_EQ(app.Front()->Name(), row.form) << "tile " << row.tile;
+  for (const catalogue::Game& game : catalogue::kGames) {
+    ClickTile(game.tile);
+    ASSERT_NE(ZoomTicks(), 0) << "tile " << game.tile;
     driver.Advance(100);
-    EXPECT_EQ(app.Front()->Get<rt::Label>("Label1").Caption(), row.title) << "tile " << row.tile;
-    EXPECT_TRUE(app.Front()->Get<rt::Label>("Label1").Visible());
+    const auto& title = app.Front()->Get<rt::Label>("Label1");
+    EXPECT_EQ(title.Caption(), game.title) << "tile " << game.tile;
+    EXPECT_TRUE(title.Visible()) << "tile " << game.tile;
     driver.Click("Label5");
     ASSERT_EQ(app.Front(), &menu);
   }

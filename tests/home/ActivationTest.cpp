@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "HomeFixture.h"
-#include "catalogue/Catalogue.h"
 
 namespace quil::test {
 namespace {
@@ -157,22 +156,6 @@ TEST_F(TileClick, TilesElevenAndTwelveLeaveTheHoverFlagAlone) {
     EXPECT_EQ(menu.HoverSoundPlayed, tile == 3 ? 1 : 0) << "tile " << tile;
   }
   EXPECT_EQ(EffectCount("/Sfx/retro_game_show.wav"), 3);
-}
-
-// The tile table and the channel catalogue are written apart, and the codes
-// follow neither tile nor page order (tile 21 is code 16, tile 22 code 15,
-// tiles 28 to 30 codes 24, 22 and 23): every game tile's click must still
-// open the screen the catalogue gives that tile.
-TEST_F(TileClick, EveryGameTileOpensItsOwnScreen) {
-  auto& menu = MenuAtRest();
-  for (const catalogue::ChannelRow& row : catalogue::kChannels) {
-    ClickTile(row.tile);
-    driver.Advance(500);
-    ASSERT_NE(app.Front(), &menu) << "tile " << row.tile;
-    EXPECT_EQ(app.Front()->Name(), row.form) << "tile " << row.tile;
-    driver.Click("Label5");  // Quil Menu
-    ASSERT_EQ(app.Front(), &menu);
-  }
 }
 
 TEST_F(TileClick, ASecondGameClickDuringTheZoomOnlyChangesTheScreen) {

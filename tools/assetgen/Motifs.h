@@ -2,15 +2,11 @@
 
 #include "Paint.h"
 #include "Random.h"
+#include "catalogue/Art.h"
 
 namespace quil::assetgen {
 
-// Background art of a tile card, behind its title.
-enum class Motif {
-  Disc, Avatar, Shop, Forecast, News,  // the console's own channels
-  Sunburst, Stars, Hills, Grid, Flames, Waves, City, Jungle, Blocks, Sword, Speed, Ring, Planet, Ink, Checker,
-  Bubbles,
-};
+using catalogue::Motif;
 
 struct CardColours {
   Rgb sky, ground, accent;

@@ -2,15 +2,12 @@
 
 #include "Paint.h"
 #include "Random.h"
+#include "catalogue/Art.h"
 
 namespace quil::assetgen {
 
-// What a game's screenshot shows; each kind is one scene generator.
-enum class SceneKind { Platformer, Brawler, TopDown, Shooter, Road, Pinball, Puzzle, Polygon };
-
-// A theme picks the scenery details inside a kind.
-enum class Theme { Grass, Desert, Speed, Jungle, Cave, Tech, Candy, Beach, Street, Arena, Boxing, Comic, Night,
-                   Ruins, Town, Dungeon, Space, Neon, Kart, Castle, Forest };
+using catalogue::SceneKind;
+using catalogue::Theme;
 
 struct Scene {
   SceneKind kind;
