@@ -5,6 +5,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "runtime/Colour.h"
+#include "runtime/Design.h"
 #include "runtime/Twips.h"
 
 namespace quil::rt {
@@ -20,13 +21,8 @@ inline constexpr rt::Colour kPageGrey = 0x00E6E6E6;
 inline constexpr rt::Colour kDarkPanel = 0x00222320;
 inline constexpr rt::Colour kTitleWhite = 0x00FFFFFF;
 
-struct TimerRow {
-  const char* name;
-  int intervalMs;
-};
-
 // Each fires once each time it is enabled.
-inline constexpr TimerRow kTimers[] = {
+inline constexpr rt::TimerRow kTimers[] = {
     {"Timer1", 100},       // reveals the title and the screenshot
     {"Timer2", 2000},      // hover-sound hold-off after opening
     {"Timer3", 500},       // blanks the pointer after "Start"
