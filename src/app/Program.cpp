@@ -8,19 +8,21 @@
 
 namespace quil::app {
 
-void RegisterForms(rt::Application& app, audio::Multimedia& media) {
+void RegisterForms(rt::Application& app, audio::Multimedia& media) { RegisterFormsWithGames(app, media, nullptr); }
+
+void RegisterFormsWithGames(rt::Application& app, audio::Multimedia& media, channels::UserGames* games) {
   app.RegisterForm("Form1", [&media](rt::Application& a) { return std::make_unique<home::Form1>(a, media); });
   for (const catalogue::ChannelRow& row : catalogue::kChannels) {
-    app.RegisterForm(row.form, [&media, &row](rt::Application& a) {
-      return std::make_unique<channels::ChannelScreen>(a, media, row);
+    app.RegisterForm(row.form, [&media, &row, games](rt::Application& a) {
+      return std::make_unique<channels::ChannelScreen>(a, media, row, games);
     });
   }
 }
 
-int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace) {
+int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace, channels::UserGames* games) {
   rt::Application app(platform);
   app.SetTrace(trace);
-  RegisterForms(app, media);
+  RegisterFormsWithGames(app, media, games);
   app.Start("Form1");
   return app.Run();
 }

@@ -9,7 +9,8 @@ namespace quil::channels {
 
 ChannelScreen::Designed::Designed(rt::Form& form, const catalogue::ChannelRow& row) { design::Build(form, row); }
 
-ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row)
+ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row,
+                             UserGames* games)
     : Form(app, row.form), row_(row), designed_(*this, row), sound_(media, [&app] { return app.Path(); }) {
   SetCaption("Quil OS");
   SetBackColor(design::kWindowBlack);
@@ -18,6 +19,7 @@ ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, con
   SetIcon(pictures::Picture("ChannelIcon"));
   SetMouseIcon(pictures::Picture("PointerHand"));
   WireHandlers();
+  WireGame(games);
 }
 
 void ChannelScreen::WireHandlers() {

@@ -3,6 +3,7 @@
 #include "audio/Multimedia.h"
 #include "audio/SoundEffect.h"
 #include "catalogue/Catalogue.h"
+#include "channels/UserGames.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
 
@@ -11,10 +12,12 @@ namespace quil::channels {
 // One game's channel screen, made from its catalogue row: each screen is its
 // own form under its own name (FormSkyhopWorld, Form222, ...) with its own
 // state, created afresh on every visit. Handlers are grouped by subject in
-// Opening.cpp, Buttons.cpp and StartBlank.cpp.
+// Opening.cpp, Buttons.cpp, StartBlank.cpp and UserGame.cpp.
 class ChannelScreen : public rt::Form {
  public:
-  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row);
+  // With `games` mapping this channel, "Start" runs the user's game.
+  ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::ChannelRow& row,
+                UserGames* games = nullptr);
 
   const catalogue::ChannelRow& Row() const { return row_; }
   audio::SoundEffect& Sound() { return sound_; }
@@ -36,6 +39,10 @@ class ChannelScreen : public rt::Form {
   void Timer3_Timer();
   void TimerStart_Timer();
   void Form_MouseMove();
+  // The user's game, once the pointer has gone.
+  void StartGame();
+  void TimerGame_Timer();
+  bool GameRunning() const;
 
  private:
   struct Designed {
@@ -44,10 +51,14 @@ class ChannelScreen : public rt::Form {
 
   void WireHandlers();
   void SetPageVisible(bool visible);
+  void WireGame(UserGames* games);
+  void BringPageBack();
 
   const catalogue::ChannelRow& row_;
   Designed designed_;
   audio::SoundEffect sound_;
+  const GameCommand* game_ = nullptr;
+  GameStarter* starter_ = nullptr;
 };
 
 }  // namespace quil::channels

@@ -1,5 +1,6 @@
 // "Start" on a channel screen: the page goes, the pointer follows half a second
-// later, and once the lock-out is over a movement brings both back.
+// later (and the user's game, if the channel has one, starts), and once the
+// lock-out is over a movement brings both back.
 #include "audio/Effects.h"
 #include "channels/ChannelScreen.h"
 #include "runtime/Image.h"
@@ -16,6 +17,7 @@ void ChannelScreen::Image2_Click() {
 void ChannelScreen::Timer3_Timer() {
   SetMouseIcon(Get<rt::Image>("Image5").Picture());
   TimerNamed("Timer3").SetEnabled(false);
+  StartGame();
 }
 
 void ChannelScreen::TimerStart_Timer() { TimerNamed("TimerStart").SetEnabled(false); }
@@ -30,6 +32,7 @@ void ChannelScreen::Form_MouseMove() {
   HoverSoundPlayed = 0;
   if (Get<rt::Image>("Image1").Visible()) return;
   if (TimerNamed("TimerStart").Enabled()) return;
+  if (GameRunning()) return;
   SetPageVisible(true);
   SetMouseIcon(Get<rt::Image>("Image6").Picture());
 }

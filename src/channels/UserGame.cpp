@@ -1,0 +1,51 @@
+// The user's own game behind "Start": it starts once the screen is black and
+// the pointer gone, the screen stays black while it runs, and its end brings
+// the page back without waiting for a movement.
+#include <string>
+
+#include "channels/ChannelScreen.h"
+#include "runtime/Image.h"
+
+namespace quil::channels {
+namespace {
+
+// How soon the page follows the game's end; the game is asked no more often.
+constexpr int kGamePollMs = 100;
+
+}  // namespace
+
+void ChannelScreen::WireGame(UserGames* games) {
+  if (!games) return;
+  const auto command = games->commands.find(row_.title);
+  if (command == games->commands.end()) return;
+  game_ = &command->second;
+  starter_ = &games->starter;
+  AddTimer("TimerGame", kGamePollMs).OnTimer([this] { TimerGame_Timer(); });
+}
+
+void ChannelScreen::StartGame() {
+  if (!game_) return;
+  if (const auto reason = starter_->Start(row_.title, *game_)) {
+    BringPageBack();
+    App().MsgBox("\"" + game_->line + "\" could not be started: " + *reason + ".", rt::MessageBoxStyle::Stop,
+                 row_.title);
+    return;
+  }
+  // While it runs, this timer also keeps the page from coming back on a movement.
+  TimerNamed("TimerGame").SetEnabled(true);
+}
+
+void ChannelScreen::TimerGame_Timer() {
+  if (starter_->Running()) return;
+  TimerNamed("TimerGame").SetEnabled(false);
+  BringPageBack();
+}
+
+bool ChannelScreen::GameRunning() const { return game_ && TimerNamed("TimerGame").Enabled(); }
+
+void ChannelScreen::BringPageBack() {
+  SetPageVisible(true);
+  SetMouseIcon(Get<rt::Image>("Image6").Picture());
+}
+
+}  // namespace quil::channels
