@@ -1,0 +1,270 @@
+#include "app/ChannelsFile.h"
+
+#include <fcntl.h>
+#include <glib.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "catalogue/Catalogue.h"
+
+namespace quil::app {
+namespace {
+
+using KeyFile = std::unique_ptr<GKeyFile, decltype(&g_key_file_free)>;
+KeyFile NewKeyFile() { return {g_key_file_new(), g_key_file_free}; }
+
+// Takes GLib's error, leaving its message.
+std::string Message(GError* error) {
+  std::string message = error->message;
+  g_error_free(error);
+  return message;
+}
+
+// One line as GKeyFile reads it on its own. GKeyFile refuses a whole file for
+// one bad line; taking the lines one at a time lets a bad one cost only its
+// own group, by GKeyFile's own rules.
+struct Line {
+  enum Kind { Blank, Group, Key, Bad } kind;
+  std::string name;  // of the group or the key; what is wrong for a bad line
+};
+
+Line Classify(const std::string& text) {
+  if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) return {Line::Bad, "it is not UTF-8"};
+  GError* error = nullptr;
+  const KeyFile alone = NewKeyFile();
+  if (g_key_file_load_from_data(alone.get(), text.data(), text.size(), G_KEY_FILE_NONE, &error)) {
+    gchar* group = g_key_file_get_start_group(alone.get());
+    if (!group) return {Line::Blank, {}};
+    Line line{Line::Group, group};
+    g_free(group);
+    return line;
+  }
+  g_clear_error(&error);
+  const std::string inGroup = "[_]\n" + text;
+  const KeyFile scratch = NewKeyFile();
+  if (!g_key_file_load_from_data(scratch.get(), inGroup.data(), inGroup.size(), G_KEY_FILE_NONE, &error))
+    return {Line::Bad, Message(error)};
+  gchar** keys = g_key_file_get_keys(scratch.get(), "_", nullptr, nullptr);
+  // A translated key (Exec[fr]=) lists no key of its own.
+  Line line = keys && keys[0] ? Line{Line::Key, keys[0]} : Line{Line::Blank, {}};
+  g_strfreev(keys);
+  return line;
+}
+
+// A group and its lines, kept apart so that each is read on its own.
+struct Entry {
+  int line = 0;  // of its [title]
+  std::string title = {};
+  std::string text = {};
+  std::map<std::string, int, std::less<>> keyLines = {};
+  bool broken = false;
+};
+
+class Reader {
+ public:
+  Reader(std::string path, std::string home) : path_(std::move(path)), home_(std::move(home)) {}
+
+  ChannelsFile Read(const std::string& text) {
+    std::vector<Entry> entries = Split(text);
+    std::set<std::string, std::less<>> seen;
+    for (const Entry& entry : entries) {
+      if (entry.broken) continue;
+      if (!Titled(entry.title)) {
+        Problem(entry.line, "no channel is titled \"" + entry.title + "\" (quil-os --channels lists them); it is ignored");
+      } else if (!seen.insert(entry.title).second) {
+        Problem(entry.line, "[" + entry.title + "] comes a second time; the first one counts");
+      } else if (auto command = Command(entry)) {
+        file_.commands.emplace(entry.title, std::move(*command));
+      }
+    }
+    // In the order of the file's lines.
+    std::stable_sort(problems_.begin(), problems_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [line, problem] : problems_) file_.problems.push_back(problem);
+    return std::move(file_);
+  }
+
+  void Problem(int line, const std::string& what) {
+    problems_.emplace_back(line, path_ + (line ? ":" + std::to_string(line) : std::string()) + ": " + what);
+  }
+
+ private:
+  static bool Titled(std::string_view title) {
+    for (const catalogue::ChannelRow& row : catalogue::kChannels)
+      if (row.title == title) return true;
+    return false;
+  }
+
+  std::vector<Entry> Split(const std::string& text) {
+    std::vector<Entry> entries;
+    int number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+      std::size_t end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size();
+      const std::string content = text.substr(start, end - start);
+      start = end + 1;
+      ++number;
+      const Line line = Classify(content);
+      Entry* current = entries.empty() ? nullptr : &entries.back();
+      switch (line.kind) {
+        case Line::Group:
+          entries.push_back(Entry{number, line.name, content + "\n"});
+          break;
+        case Line::Blank:
+          if (current) current->text += content + "\n";
+          break;
+        case Line::Key:
+          if (!current) {
+            Problem(number, line.name + "= stands before any [channel title]; it is ignored");
+            break;
+          }
+          current->text += content + "\n";
+          current->keyLines[line.name] = number;
+          break;
+        case Line::Bad:
+          // A broken [title] line starts a group too: its lines must not fall
+          // to the group before it.
+          if (content.find_first_not_of(" \t") != std::string::npos &&
+              content[content.find_first_not_of(" \t")] == '[') {
+            Problem(number, line.name + "; the group it starts is ignored");
+            entries.push_back(Entry{.line = number, .broken = true});
+          } else if (current && !current->broken) {
+            Problem(number, line.name + "; [" + current->title + "] is ignored");
+            current->broken = true;
+          } else {
+            Problem(number, line.name);
+          }
+          break;
+      }
+    }
+    return entries;
+  }
+
+  std::optional<channels::GameCommand> Command(const Entry& entry) {
+    const KeyFile keys = NewKeyFile();
+    GError* error = nullptr;
+    if (!g_key_file_load_from_data(keys.get(), entry.text.data(), entry.text.size(), G_KEY_FILE_NONE, &error)) {
+      Problem(entry.line, Message(error) + "; [" + entry.title + "] is ignored");
+      return std::nullopt;
+    }
+    const auto value = [&](const char* key) -> std::optional<std::string> {
+      gchar* text = g_key_file_get_string(keys.get(), entry.title.c_str(), key, &error);
+      if (!text) return std::nullopt;
+      std::string result = text;
+      g_free(text);
+      return result;
+    };
+    const auto lineOf = [&](std::string_view key) {
+      const auto found = entry.keyLines.find(key);
+      return found == entry.keyLines.end() ? entry.line : found->second;
+    };
+    const auto fail = [&](std::string_view key, const std::string& what) {
+      Problem(lineOf(key), what + "; [" + entry.title + "] is ignored");
+      return std::nullopt;
+    };
+
+    channels::GameCommand command;
+    const std::optional<std::string> exec = value("Exec");
+    if (!exec) {
+      const bool missing = g_error_matches(error, G_KEY_FILE_ERROR, G_KEY_FILE_ERROR_KEY_NOT_FOUND);
+      const std::string why = Message(error);
+      return fail("Exec", missing ? "[" + entry.title + "] has no Exec= line" : why);
+    }
+    command.line = *exec;
+    gint argc = 0;
+    gchar** argv = nullptr;
+    if (!g_shell_parse_argv(exec->c_str(), &argc, &argv, &error))
+      return fail("Exec", "Exec= cannot be split into arguments: " + Message(error));
+    command.argv.assign(argv, argv + argc);
+    g_strfreev(argv);
+
+    command.folder = home_;
+    if (const std::optional<std::string> path = value("Path")) {
+      if (!path->empty() && path->front() != '/') return fail("Path", "Path= is not an absolute folder");
+      if (!path->empty()) command.folder = *path;
+    } else if (!g_error_matches(error, G_KEY_FILE_ERROR, G_KEY_FILE_ERROR_KEY_NOT_FOUND)) {
+      return fail("Path", Message(error));
+    }
+    g_clear_error(&error);
+    return command;
+  }
+
+  std::string path_;
+  std::string home_;
+  ChannelsFile file_;
+  std::vector<std::pair<int, std::string>> problems_;
+};
+
+// The whole file, read only if it is an ordinary file that only its owner (the
+// user, or root) may change; nothing with a problem otherwise.
+std::optional<std::string> TrustedText(const std::string& path, Reader& reader) {
+  // Not blocking: a FIFO put in the file's place must not hang the program.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) {
+    if (errno != ENOENT) reader.Problem(0, std::string("cannot be read: ") + std::strerror(errno));
+    return std::nullopt;
+  }
+  std::optional<std::string> text;
+  struct stat status {};
+  if (fstat(fd, &status) != 0) {
+    reader.Problem(0, std::string("cannot be read: ") + std::strerror(errno));
+  } else if (!S_ISREG(status.st_mode)) {
+    reader.Problem(0, "is ignored: it is not an ordinary file");
+  } else if (const auto untrusted = UntrustedBecause(status.st_uid, status.st_mode, geteuid())) {
+    reader.Problem(0, "is ignored: " + *untrusted);
+  } else {
+    text.emplace();
+    char buffer[4096];
+    for (;;) {
+      const ssize_t got = read(fd, buffer, sizeof buffer);
+      if (got > 0) {
+        text->append(buffer, static_cast<std::size_t>(got));
+      } else if (got == 0) {
+        break;
+      } else if (errno != EINTR) {
+        reader.Problem(0, std::string("cannot be read: ") + std::strerror(errno));
+        text.reset();
+        break;
+      }
+    }
+  }
+  close(fd);
+  return text;
+}
+
+}  // namespace
+
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* account = getpwuid(getuid()); account && account->pw_dir) return account->pw_dir;
+  return "/";
+}
+
+std::string ChannelsFilePath() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const std::string base = config && config[0] == '/' ? std::string(config) : HomeFolder() + "/.config";
+  return base + "/quil-os/channels.conf";
+}
+
+std::optional<std::string> UntrustedBecause(uid_t owner, mode_t mode, uid_t uid) {
+  if (owner != uid && owner != 0) return "it belongs to another user";
+  if (mode & S_IWOTH) return "others may write to it (chmod go-w fixes that)";
+  if (mode & S_IWGRP) return "its group may write to it (chmod go-w fixes that)";
+  return std::nullopt;
+}
+
+ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home) {
+  Reader reader(path, home);
+  const std::optional<std::string> text = TrustedText(path, reader);
+  return reader.Read(text.value_or(std::string()));
+}
+
+}  // namespace quil::app
