@@ -1,7 +1,6 @@
 #include "app/ChannelsFile.h"
 
 #include <fcntl.h>
-#include <glib.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,51 +13,17 @@
 #include <memory>
 #include <set>
 
+#include "app/GLibLibrary.h"
 #include "catalogue/Catalogue.h"
 
 namespace quil::app {
 namespace {
 
-using KeyFile = std::unique_ptr<GKeyFile, decltype(&g_key_file_free)>;
-KeyFile NewKeyFile() { return {g_key_file_new(), g_key_file_free}; }
-
-// Takes GLib's error, leaving its message.
-std::string Message(GError* error) {
-  std::string message = error->message;
-  g_error_free(error);
-  return message;
-}
-
-// One line as GKeyFile reads it on its own. GKeyFile refuses a whole file for
-// one bad line; taking the lines one at a time lets a bad one cost only its
-// own group, by GKeyFile's own rules.
+// One line as GKeyFile reads it on its own.
 struct Line {
   enum Kind { Blank, Group, Key, Bad } kind;
   std::string name;  // of the group or the key; what is wrong for a bad line
 };
-
-Line Classify(const std::string& text) {
-  if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) return {Line::Bad, "it is not UTF-8"};
-  GError* error = nullptr;
-  const KeyFile alone = NewKeyFile();
-  if (g_key_file_load_from_data(alone.get(), text.data(), text.size(), G_KEY_FILE_NONE, &error)) {
-    gchar* group = g_key_file_get_start_group(alone.get());
-    if (!group) return {Line::Blank, {}};
-    Line line{Line::Group, group};
-    g_free(group);
-    return line;
-  }
-  g_clear_error(&error);
-  const std::string inGroup = "[_]\n" + text;
-  const KeyFile scratch = NewKeyFile();
-  if (!g_key_file_load_from_data(scratch.get(), inGroup.data(), inGroup.size(), G_KEY_FILE_NONE, &error))
-    return {Line::Bad, Message(error)};
-  gchar** keys = g_key_file_get_keys(scratch.get(), "_", nullptr, nullptr);
-  // A translated key (Exec[fr]=) lists no key of its own.
-  Line line = keys && keys[0] ? Line{Line::Key, keys[0]} : Line{Line::Blank, {}};
-  g_strfreev(keys);
-  return line;
-}
 
 // A group and its lines, kept apart so that each is read on its own.
 struct Entry {
@@ -73,8 +38,11 @@ class Reader {
  public:
   Reader(std::string path, std::string home) : path_(std::move(path)), home_(std::move(home)) {}
 
-  ChannelsFile Read(const std::string& text) {
-    std::vector<Entry> entries = Split(text);
+  // GLib is needed only when there is text to read.
+  ChannelsFile Read(const std::optional<std::string>& text) {
+    glib_ = text ? GLibLibrary::Get() : nullptr;
+    if (text && !glib_) Problem(0, "cannot be read: GLib cannot be loaded");
+    std::vector<Entry> entries = glib_ ? Split(*text) : std::vector<Entry>();
     std::set<std::string, std::less<>> seen;
     for (const Entry& entry : entries) {
       if (entry.broken) continue;
@@ -97,6 +65,49 @@ class Reader {
   }
 
  private:
+  using KeyFile = std::unique_ptr<GKeyFile, decltype(&g_key_file_free)>;
+
+  KeyFile NewKeyFile() const { return {glib_->KeyFileNew(), glib_->KeyFileFree}; }
+  // Takes GLib's error, leaving its message.
+  std::string Message(GError*& error) const {
+    std::string message = error->message;
+    Forget(error);
+    return message;
+  }
+  void Forget(GError*& error) const {
+    if (error) glib_->ErrorFree(error);
+    error = nullptr;
+  }
+  bool KeyMissing(const GError* error) const {
+    return error && error->domain == glib_->KeyFileErrorQuark() && error->code == G_KEY_FILE_ERROR_KEY_NOT_FOUND;
+  }
+
+  // GKeyFile refuses a whole file for one bad line; taking the lines one at a
+  // time lets a bad one cost only its own group, by GKeyFile's own rules.
+  Line Classify(const std::string& text) const {
+    if (!glib_->Utf8Validate(text.data(), static_cast<gssize>(text.size()), nullptr))
+      return {Line::Bad, "it is not UTF-8"};
+    GError* error = nullptr;
+    const KeyFile alone = NewKeyFile();
+    if (glib_->KeyFileLoadFromData(alone.get(), text.data(), text.size(), G_KEY_FILE_NONE, &error)) {
+      gchar* group = glib_->KeyFileGetStartGroup(alone.get());
+      if (!group) return {Line::Blank, {}};
+      Line line{Line::Group, group};
+      glib_->Free(group);
+      return line;
+    }
+    Forget(error);
+    const std::string inGroup = "[_]\n" + text;
+    const KeyFile scratch = NewKeyFile();
+    if (!glib_->KeyFileLoadFromData(scratch.get(), inGroup.data(), inGroup.size(), G_KEY_FILE_NONE, &error))
+      return {Line::Bad, Message(error)};
+    gchar** keys = glib_->KeyFileGetKeys(scratch.get(), "_", nullptr, nullptr);
+    // A translated key (Exec[fr]=) lists no key of its own.
+    Line line = keys && keys[0] ? Line{Line::Key, keys[0]} : Line{Line::Blank, {}};
+    glib_->Strfreev(keys);
+    return line;
+  }
+
   static bool Titled(std::string_view title) {
     for (const catalogue::ChannelRow& row : catalogue::kChannels)
       if (row.title == title) return true;
@@ -151,15 +162,15 @@ class Reader {
   std::optional<channels::GameCommand> Command(const Entry& entry) {
     const KeyFile keys = NewKeyFile();
     GError* error = nullptr;
-    if (!g_key_file_load_from_data(keys.get(), entry.text.data(), entry.text.size(), G_KEY_FILE_NONE, &error)) {
+    if (!glib_->KeyFileLoadFromData(keys.get(), entry.text.data(), entry.text.size(), G_KEY_FILE_NONE, &error)) {
       Problem(entry.line, Message(error) + "; [" + entry.title + "] is ignored");
       return std::nullopt;
     }
     const auto value = [&](const char* key) -> std::optional<std::string> {
-      gchar* text = g_key_file_get_string(keys.get(), entry.title.c_str(), key, &error);
+      gchar* text = glib_->KeyFileGetString(keys.get(), entry.title.c_str(), key, &error);
       if (!text) return std::nullopt;
       std::string result = text;
-      g_free(text);
+      glib_->Free(text);
       return result;
     };
     const auto lineOf = [&](std::string_view key) {
@@ -174,31 +185,32 @@ class Reader {
     channels::GameCommand command;
     const std::optional<std::string> exec = value("Exec");
     if (!exec) {
-      const bool missing = g_error_matches(error, G_KEY_FILE_ERROR, G_KEY_FILE_ERROR_KEY_NOT_FOUND);
+      const bool missing = KeyMissing(error);
       const std::string why = Message(error);
       return fail("Exec", missing ? "[" + entry.title + "] has no Exec= line" : why);
     }
     command.line = *exec;
     gint argc = 0;
     gchar** argv = nullptr;
-    if (!g_shell_parse_argv(exec->c_str(), &argc, &argv, &error))
+    if (!glib_->ShellParseArgv(exec->c_str(), &argc, &argv, &error))
       return fail("Exec", "Exec= cannot be split into arguments: " + Message(error));
     command.argv.assign(argv, argv + argc);
-    g_strfreev(argv);
+    glib_->Strfreev(argv);
 
     command.folder = home_;
     if (const std::optional<std::string> path = value("Path")) {
       if (!path->empty() && path->front() != '/') return fail("Path", "Path= is not an absolute folder");
       if (!path->empty()) command.folder = *path;
-    } else if (!g_error_matches(error, G_KEY_FILE_ERROR, G_KEY_FILE_ERROR_KEY_NOT_FOUND)) {
+    } else if (!KeyMissing(error)) {
       return fail("Path", Message(error));
     }
-    g_clear_error(&error);
+    Forget(error);
     return command;
   }
 
   std::string path_;
   std::string home_;
+  const GLibLibrary* glib_ = nullptr;
   ChannelsFile file_;
   std::vector<std::pair<int, std::string>> problems_;
 };
@@ -263,8 +275,7 @@ std::optional<std::string> UntrustedBecause(uid_t owner, mode_t mode, uid_t uid)
 
 ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home) {
   Reader reader(path, home);
-  const std::optional<std::string> text = TrustedText(path, reader);
-  return reader.Read(text.value_or(std::string()));
+  return reader.Read(TrustedText(path, reader));
 }
 
 }  // namespace quil::app
