@@ -1,19 +1,13 @@
 #include "app/ChannelsFile.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
 
 #include "app/GLibLibrary.h"
+#include "app/UserFile.h"
 #include "catalogue/Catalogue.h"
 
 namespace quil::app {
@@ -215,50 +209,7 @@ class Reader {
   std::vector<std::pair<int, std::string>> problems_;
 };
 
-// The whole file, read only if it is an ordinary file that only its owner (the
-// user, or root) may change; nothing with a problem otherwise.
-std::optional<std::string> TrustedText(const std::string& path, Reader& reader) {
-  // Not blocking: a FIFO put in the file's place must not hang the program.
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) {
-    if (errno != ENOENT) reader.Problem(0, std::string("cannot be read: ") + std::strerror(errno));
-    return std::nullopt;
-  }
-  std::optional<std::string> text;
-  struct stat status {};
-  if (fstat(fd, &status) != 0) {
-    reader.Problem(0, std::string("cannot be read: ") + std::strerror(errno));
-  } else if (!S_ISREG(status.st_mode)) {
-    reader.Problem(0, "is ignored: it is not an ordinary file");
-  } else if (const auto untrusted = UntrustedBecause(status.st_uid, status.st_mode, geteuid())) {
-    reader.Problem(0, "is ignored: " + *untrusted);
-  } else {
-    text.emplace();
-    char buffer[4096];
-    for (;;) {
-      const ssize_t got = read(fd, buffer, sizeof buffer);
-      if (got > 0) {
-        text->append(buffer, static_cast<std::size_t>(got));
-      } else if (got == 0) {
-        break;
-      } else if (errno != EINTR) {
-        reader.Problem(0, std::string("cannot be read: ") + std::strerror(errno));
-        text.reset();
-        break;
-      }
-    }
-  }
-  close(fd);
-  return text;
-}
-
 }  // namespace
-
-std::string HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  if (const passwd* account = getpwuid(getuid()); account && account->pw_dir) return account->pw_dir;
-  return "/";
-}
 
 std::string ChannelsFilePath() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -266,16 +217,11 @@ std::string ChannelsFilePath() {
   return base + "/quil-os/channels.conf";
 }
 
-std::optional<std::string> UntrustedBecause(uid_t owner, mode_t mode, uid_t uid) {
-  if (owner != uid && owner != 0) return "it belongs to another user";
-  if (mode & S_IWOTH) return "others may write to it (chmod go-w fixes that)";
-  if (mode & S_IWGRP) return "its group may write to it (chmod go-w fixes that)";
-  return std::nullopt;
-}
-
 ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home) {
   Reader reader(path, home);
-  return reader.Read(TrustedText(path, reader));
+  const UserFile file = ReadUserFile(path);
+  if (file.problem) reader.Problem(0, *file.problem);
+  return reader.Read(file.text);
 }
 
 }  // namespace quil::app

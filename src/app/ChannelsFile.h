@@ -1,8 +1,5 @@
 #pragma once
 
-#include <sys/types.h>
-
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +16,6 @@ namespace quil::app {
 // $XDG_CONFIG_HOME/quil-os/channels.conf, or ~/.config/quil-os/channels.conf
 // when XDG_CONFIG_HOME is unset (or not an absolute path).
 std::string ChannelsFilePath();
-// $HOME, or the home folder of the user's account.
-std::string HomeFolder();
 
 struct ChannelsFile {
   channels::GameCommands commands;
@@ -29,12 +24,8 @@ struct ChannelsFile {
 };
 
 // No file gives no commands and no problems. A problem in one group costs that
-// group only; an untrusted or unreadable file gives no commands. Games without
-// Path= start in `home`.
+// group only; a file that is not read (UserFile) gives no commands. Games
+// without Path= start in `home`.
 ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home);
-
-// Why a file of this owner and mode is not to be trusted by the user `uid`
-// (another user could have put commands in it), or nothing.
-std::optional<std::string> UntrustedBecause(uid_t owner, mode_t mode, uid_t uid);
 
 }  // namespace quil::app

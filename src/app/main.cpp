@@ -10,6 +10,7 @@
 #include "app/ProcessStarter.h"
 #include "app/Program.h"
 #include "app/TraceFile.h"
+#include "app/UserFile.h"
 #include "audio/SdlMixerMultimedia.h"
 #include "sdl/SdlPlatform.h"
 

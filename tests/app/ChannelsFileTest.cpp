@@ -1,4 +1,5 @@
 #include "app/ChannelsFile.h"
+#include "app/UserFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
