@@ -29,20 +29,22 @@ std::unique_ptr<home::Form1> MakeHomeMenu(rt::Application& app, audio::Multimedi
   return std::make_unique<home::Form1>(app, media, [&app](int screenCode) { OpenChannel(app, screenCode); });
 }
 
-void RegisterForms(rt::Application& app, audio::Multimedia& media) {
+void RegisterForms(rt::Application& app, audio::Multimedia& media) { RegisterFormsWithGames(app, media, nullptr); }
+
+void RegisterFormsWithGames(rt::Application& app, audio::Multimedia& media, channels::UserGames* games) {
   app.RegisterForm(std::string(kHomeMenu), [&media](rt::Application& a) { return MakeHomeMenu(a, media); });
   for (const catalogue::Game& row : catalogue::kGames) {
-    app.RegisterForm(row.form, [&media, &row](rt::Application& a) {
-      return std::make_unique<channels::ChannelScreen>(a, media, row, [&a] { ReturnToMenu(a); });
+    app.RegisterForm(row.form, [&media, &row, games](rt::Application& a) {
+      return std::make_unique<channels::ChannelScreen>(a, media, row, [&a] { ReturnToMenu(a); }, games);
     });
   }
 }
 
-int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace) {
+int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace, channels::UserGames* games) {
   rt::Application app(platform);
   app.SetTrace(trace);
-  RegisterForms(app, media);
-  app.Start("Form1");
+  RegisterFormsWithGames(app, media, games);
+  app.Start(kHomeMenu);
   return app.Run();
 }
 

@@ -12,21 +12,25 @@
 set -euo pipefail
 
 usage() {
-  echo "Usage: quil-os"
+  echo "Usage: quil-os [--channels]"
   echo "Starts Quil OS, in an 800 x 600 window of its own when the screen is of another size."
+  echo "--channels lists every channel's title and what its \"Start\" runs."
 }
 
-case "${1-}" in
-  "") ;;
-  -h | --help) usage; exit 0 ;;
-  *) usage >&2; exit 2 ;;
-esac
+if [[ "${1-}" == -h || "${1-}" == --help ]]; then
+  usage
+  exit 0
+fi
 
 here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 program=${QUIL_OS_PROGRAM:-$here/../lib/quil-os/quil-os}
 if [[ ! -x "$program" ]]; then
   echo "quil-os: the program is missing: $program" >&2
   exit 1
+fi
+# Arguments are the program's to judge; none of them needs a screen.
+if (($# > 0)); then
+  exec "$program" "$@"
 fi
 
 if [[ -z "${DISPLAY:-}" ]]; then

@@ -19,7 +19,7 @@ std::vector<rt::Control*> PageOf(const rt::Form& form, catalogue::Style style) {
 ChannelScreen::Designed::Designed(rt::Form& form, const catalogue::Game& row) { design::Build(form, row); }
 
 ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row,
-                             MenuReturn returnToMenu)
+                             MenuReturn returnToMenu, UserGames* games)
     : Form(app, row.form),
       row_(row),
       designed_(*this, row),
@@ -45,6 +45,7 @@ ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, con
   SetIcon(pictures::Picture("ChannelIcon"));
   SetMouseIcon(pictures::Picture("PointerHand"));
   WireHandlers();
+  WireGame(games);
 }
 
 void ChannelScreen::WireHandlers() {

@@ -6,6 +6,7 @@
 #include "audio/Multimedia.h"
 #include "audio/SoundEffect.h"
 #include "catalogue/Catalogue.h"
+#include "channels/UserGames.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
 #include "runtime/Image.h"
@@ -17,14 +18,16 @@ namespace quil::channels {
 // One game's channel screen, made from its catalogue row: each screen is its
 // own form under its own name (FormSkyhopWorld, Form222, ...) with its own
 // state, created afresh on every visit. Handlers are grouped by subject in
-// Opening.cpp, Buttons.cpp and StartBlank.cpp.
+// Opening.cpp, Buttons.cpp, StartBlank.cpp and UserGame.cpp.
 class ChannelScreen : public rt::Form {
  public:
   // Brings the home menu back to the front, with its music on the way.
   using MenuReturn = std::function<void()>;
 
+  // With `games` mapping this channel, "Start" runs the user's game.
   ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row,
-                MenuReturn returnToMenu);
+                MenuReturn returnToMenu, UserGames* games = nullptr);
+
 
   const catalogue::Game& Row() const { return row_; }
   audio::SoundEffect& Sound() { return sound_; }
@@ -46,6 +49,10 @@ class ChannelScreen : public rt::Form {
   void Timer3_Timer();
   void TimerStart_Timer();
   void Form_MouseMove();
+  // The user's game, once the pointer has gone.
+  void StartGame();
+  void TimerGame_Timer();
+  bool GameRunning() const;
 
  private:
   struct Designed {
@@ -54,6 +61,8 @@ class ChannelScreen : public rt::Form {
 
   void WireHandlers();
   void SetPageVisible(bool visible);
+  void WireGame(UserGames* games);
+  void BringPageBack();
 
   const catalogue::Game& row_;
   Designed designed_;
@@ -75,6 +84,10 @@ class ChannelScreen : public rt::Form {
   rt::Timer& TimerStart;
   // What "Start" hides and a later movement shows, in that order.
   const std::vector<rt::Control*> page_;
+  // The user's game behind "Start", if this channel has one.
+  const GameCommand* game_ = nullptr;
+  GameStarter* starter_ = nullptr;
+  rt::Timer* TimerGame = nullptr;
 };
 
 }  // namespace quil::channels

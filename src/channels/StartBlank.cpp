@@ -1,5 +1,6 @@
 // "Start" on a channel screen: the page goes, the pointer follows half a second
-// later, and once the lock-out is over a movement brings both back.
+// later (and the user's game, if the channel has one, starts), and once the
+// lock-out is over a movement brings both back.
 #include "audio/Effects.h"
 #include "channels/ChannelScreen.h"
 
@@ -15,6 +16,7 @@ void ChannelScreen::Image2_Click() {
 void ChannelScreen::Timer3_Timer() {
   SetMouseIcon(Image5.Picture());
   Timer3.SetEnabled(false);
+  StartGame();
 }
 
 void ChannelScreen::TimerStart_Timer() { TimerStart.SetEnabled(false); }
@@ -29,6 +31,11 @@ void ChannelScreen::Form_MouseMove() {
   HoverSoundPlayed = 0;
   if (Image1.Visible()) return;
   if (TimerStart.Enabled()) return;
+  if (GameRunning()) return;
+  BringPageBack();
+}
+
+void ChannelScreen::BringPageBack() {
   SetPageVisible(true);
   SetMouseIcon(Image6.Picture());
 }

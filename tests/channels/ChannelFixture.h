@@ -13,6 +13,8 @@ namespace quil::test {
 // The home menu at rest, from which the tests zoom into channel screens.
 class ChannelFixture : public HomeFixture {
  protected:
+  using HomeFixture::HomeFixture;
+
   // A click on the tile's picture. Tiles of later pages wait off screen, so the
   // click goes to the picture itself rather than through a point on the screen.
   void ClickTile(int tile) { Menu().Get<rt::Image>(home::design::TilePictureName(tile)).Click(); }

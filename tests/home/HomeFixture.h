@@ -21,10 +21,11 @@ namespace quil::test {
 // whose Music folder holds the five playlist tracks.
 class HomeFixture : public ::testing::Test {
  protected:
-  HomeFixture() {
+  // With `games`, the channels' "Start" runs the games it maps.
+  explicit HomeFixture(channels::UserGames* games = nullptr) {
     for (const char* track : {"Menu.mp3", "1.mp3", "2.mp3", "3.mp3", "4.mp3"}) folder.Touch(std::string("/Music/") + track);
     platform.SetAppPath(folder.Path());
-    app::RegisterForms(app, media);
+    app::RegisterFormsWithGames(app, media, games);
   }
 
   home::Form1& Start() {

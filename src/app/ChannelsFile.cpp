@@ -1,0 +1,227 @@
+#include "app/ChannelsFile.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "app/GLibLibrary.h"
+#include "app/UserFile.h"
+#include "catalogue/Catalogue.h"
+
+namespace quil::app {
+namespace {
+
+// One line as GKeyFile reads it on its own.
+struct Line {
+  enum Kind { Blank, Group, Key, Bad } kind;
+  std::string name;  // of the group or the key; what is wrong for a bad line
+};
+
+// A group and its lines, kept apart so that each is read on its own.
+struct Entry {
+  int line = 0;  // of its [title]
+  std::string title = {};
+  std::string text = {};
+  std::map<std::string, int, std::less<>> keyLines = {};
+  bool broken = false;
+};
+
+class Reader {
+ public:
+  Reader(std::string path, std::string home) : path_(std::move(path)), home_(std::move(home)) {}
+
+  // GLib is needed only when there is text to read.
+  ChannelsFile Read(const std::optional<std::string>& text) {
+    glib_ = text ? GLibLibrary::Get() : nullptr;
+    if (text && !glib_) Problem(0, "cannot be read: GLib cannot be loaded");
+    std::vector<Entry> entries = glib_ ? Split(*text) : std::vector<Entry>();
+    std::set<std::string, std::less<>> seen;
+    for (const Entry& entry : entries) {
+      if (entry.broken) continue;
+      if (!Titled(entry.title)) {
+        Problem(entry.line, "no channel is titled \"" + entry.title + "\" (quil-os --channels lists them); it is ignored");
+      } else if (!seen.insert(entry.title).second) {
+        Problem(entry.line, "[" + entry.title + "] comes a second time; the first one counts");
+      } else if (auto command = Command(entry)) {
+        file_.commands.emplace(entry.title, std::move(*command));
+      }
+    }
+    // In the order of the file's lines.
+    std::stable_sort(problems_.begin(), problems_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [line, problem] : problems_) file_.problems.push_back(problem);
+    return std::move(file_);
+  }
+
+  void Problem(int line, const std::string& what) {
+    problems_.emplace_back(line, path_ + (line ? ":" + std::to_string(line) : std::string()) + ": " + what);
+  }
+
+ private:
+  using KeyFile = std::unique_ptr<GKeyFile, decltype(&g_key_file_free)>;
+
+  KeyFile NewKeyFile() const { return {glib_->KeyFileNew(), glib_->KeyFileFree}; }
+  // Takes GLib's error, leaving its message.
+  std::string Message(GError*& error) const {
+    std::string message = error->message;
+    Forget(error);
+    return message;
+  }
+  void Forget(GError*& error) const {
+    if (error) glib_->ErrorFree(error);
+    error = nullptr;
+  }
+  bool KeyMissing(const GError* error) const {
+    return error && error->domain == glib_->KeyFileErrorQuark() && error->code == G_KEY_FILE_ERROR_KEY_NOT_FOUND;
+  }
+
+  // GKeyFile refuses a whole file for one bad line; taking the lines one at a
+  // time lets a bad one cost only its own group, by GKeyFile's own rules.
+  Line Classify(const std::string& text) const {
+    if (!glib_->Utf8Validate(text.data(), static_cast<gssize>(text.size()), nullptr))
+      return {Line::Bad, "it is not UTF-8"};
+    GError* error = nullptr;
+    const KeyFile alone = NewKeyFile();
+    if (glib_->KeyFileLoadFromData(alone.get(), text.data(), text.size(), G_KEY_FILE_NONE, &error)) {
+      gchar* group = glib_->KeyFileGetStartGroup(alone.get());
+      if (!group) return {Line::Blank, {}};
+      Line line{Line::Group, group};
+      glib_->Free(group);
+      return line;
+    }
+    Forget(error);
+    const std::string inGroup = "[_]\n" + text;
+    const KeyFile scratch = NewKeyFile();
+    if (!glib_->KeyFileLoadFromData(scratch.get(), inGroup.data(), inGroup.size(), G_KEY_FILE_NONE, &error))
+      return {Line::Bad, Message(error)};
+    gchar** keys = glib_->KeyFileGetKeys(scratch.get(), "_", nullptr, nullptr);
+    // A translated key (Exec[fr]=) lists no key of its own.
+    Line line = keys && keys[0] ? Line{Line::Key, keys[0]} : Line{Line::Blank, {}};
+    glib_->Strfreev(keys);
+    return line;
+  }
+
+  static bool Titled(std::string_view title) {
+    for (const catalogue::Game& row : catalogue::kGames)
+      if (row.title == title) return true;
+    return false;
+  }
+
+  std::vector<Entry> Split(const std::string& text) {
+    std::vector<Entry> entries;
+    int number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+      std::size_t end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size();
+      const std::string content = text.substr(start, end - start);
+      start = end + 1;
+      ++number;
+      const Line line = Classify(content);
+      Entry* current = entries.empty() ? nullptr : &entries.back();
+      switch (line.kind) {
+        case Line::Group:
+          entries.push_back(Entry{number, line.name, content + "\n"});
+          break;
+        case Line::Blank:
+          if (current) current->text += content + "\n";
+          break;
+        case Line::Key:
+          if (!current) {
+            Problem(number, line.name + "= stands before any [channel title]; it is ignored");
+            break;
+          }
+          current->text += content + "\n";
+          current->keyLines[line.name] = number;
+          break;
+        case Line::Bad:
+          // A broken [title] line starts a group too: its lines must not fall
+          // to the group before it.
+          if (content.find_first_not_of(" \t") != std::string::npos &&
+              content[content.find_first_not_of(" \t")] == '[') {
+            Problem(number, line.name + "; the group it starts is ignored");
+            entries.push_back(Entry{.line = number, .broken = true});
+          } else if (current && !current->broken) {
+            Problem(number, line.name + "; [" + current->title + "] is ignored");
+            current->broken = true;
+          } else {
+            Problem(number, line.name);
+          }
+          break;
+      }
+    }
+    return entries;
+  }
+
+  std::optional<channels::GameCommand> Command(const Entry& entry) {
+    const KeyFile keys = NewKeyFile();
+    GError* error = nullptr;
+    if (!glib_->KeyFileLoadFromData(keys.get(), entry.text.data(), entry.text.size(), G_KEY_FILE_NONE, &error)) {
+      Problem(entry.line, Message(error) + "; [" + entry.title + "] is ignored");
+      return std::nullopt;
+    }
+    const auto value = [&](const char* key) -> std::optional<std::string> {
+      gchar* text = glib_->KeyFileGetString(keys.get(), entry.title.c_str(), key, &error);
+      if (!text) return std::nullopt;
+      std::string result = text;
+      glib_->Free(text);
+      return result;
+    };
+    const auto lineOf = [&](std::string_view key) {
+      const auto found = entry.keyLines.find(key);
+      return found == entry.keyLines.end() ? entry.line : found->second;
+    };
+    const auto fail = [&](std::string_view key, const std::string& what) {
+      Problem(lineOf(key), what + "; [" + entry.title + "] is ignored");
+      return std::nullopt;
+    };
+
+    channels::GameCommand command;
+    const std::optional<std::string> exec = value("Exec");
+    if (!exec) {
+      const bool missing = KeyMissing(error);
+      const std::string why = Message(error);
+      return fail("Exec", missing ? "[" + entry.title + "] has no Exec= line" : why);
+    }
+    command.line = *exec;
+    gint argc = 0;
+    gchar** argv = nullptr;
+    if (!glib_->ShellParseArgv(exec->c_str(), &argc, &argv, &error))
+      return fail("Exec", "Exec= cannot be split into arguments: " + Message(error));
+    command.argv.assign(argv, argv + argc);
+    glib_->Strfreev(argv);
+
+    command.folder = home_;
+    if (const std::optional<std::string> path = value("Path")) {
+      if (!path->empty() && path->front() != '/') return fail("Path", "Path= is not an absolute folder");
+      if (!path->empty()) command.folder = *path;
+    } else if (!KeyMissing(error)) {
+      return fail("Path", Message(error));
+    }
+    Forget(error);
+    return command;
+  }
+
+  std::string path_;
+  std::string home_;
+  const GLibLibrary* glib_ = nullptr;
+  ChannelsFile file_;
+  std::vector<std::pair<int, std::string>> problems_;
+};
+
+}  // namespace
+
+std::string ChannelsFilePath() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const std::string base = config && config[0] == '/' ? std::string(config) : HomeFolder() + "/.config";
+  return base + "/quil-os/channels.conf";
+}
+
+ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home) {
+  Reader reader(path, home);
+  const UserFile file = ReadUserFile(path);
+  if (file.problem) reader.Problem(0, *file.problem);
+  return reader.Read(file.text);
+}
+
+}  // namespace quil::app

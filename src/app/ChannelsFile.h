@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "channels/UserGames.h"
+
+// The user's channels file: a key file whose groups are named by channel
+// titles, each mapping that channel's "Start" to a command of the user's.
+//
+//   [Skyhop Quest]
+//   Exec=mednafen "/home/me/Games/Skyhop Quest.nes"
+//   Path=/home/me/Games          (optional; the home folder without it)
+namespace quil::app {
+
+// $XDG_CONFIG_HOME/quil-os/channels.conf, or ~/.config/quil-os/channels.conf
+// when XDG_CONFIG_HOME is unset (or not an absolute path).
+std::string ChannelsFilePath();
+
+struct ChannelsFile {
+  channels::GameCommands commands;
+  // One line each, naming the file and, where there is one, the line.
+  std::vector<std::string> problems;
+};
+
+// No file gives no commands and no problems. A problem in one group costs that
+// group only; a file that is not read (UserFile) gives no commands. Games
+// without Path= start in `home`.
+ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home);
+
+}  // namespace quil::app

@@ -1,0 +1,46 @@
+// The user's own game behind "Start": it starts once the screen is black and
+// the pointer gone, the screen stays black while it runs, and its end brings
+// the page back without waiting for a movement.
+#include <string>
+
+#include "channels/ChannelScreen.h"
+
+namespace quil::channels {
+namespace {
+
+// How soon the page follows the game's end; the game is asked no more often.
+constexpr int kGamePollMs = 100;
+
+}  // namespace
+
+void ChannelScreen::WireGame(UserGames* games) {
+  if (!games) return;
+  const auto command = games->commands.find(row_.title);
+  if (command == games->commands.end()) return;
+  game_ = &command->second;
+  starter_ = &games->starter;
+  TimerGame = &AddTimer("TimerGame", kGamePollMs);
+  TimerGame->OnTimer([this] { TimerGame_Timer(); });
+}
+
+void ChannelScreen::StartGame() {
+  if (!game_) return;
+  if (const auto reason = starter_->Start(row_.title, *game_)) {
+    BringPageBack();
+    App().MsgBox("\"" + game_->line + "\" could not be started: " + *reason + ".", rt::MessageBoxStyle::Stop,
+                 row_.title);
+    return;
+  }
+  // While it runs, this timer also keeps the page from coming back on a movement.
+  TimerGame->SetEnabled(true);
+}
+
+void ChannelScreen::TimerGame_Timer() {
+  if (starter_->Running()) return;
+  TimerGame->SetEnabled(false);
+  BringPageBack();
+}
+
+bool ChannelScreen::GameRunning() const { return game_ && TimerGame->Enabled(); }
+
+}  // namespace quil::channels
