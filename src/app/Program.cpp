@@ -7,7 +7,6 @@
 #include "catalogue/Catalogue.h"
 #include "channels/ChannelScreen.h"
 #include "home/Form1.h"
-#include "home/ScreenCodes.h"
 
 namespace quil::app {
 namespace {
@@ -15,8 +14,8 @@ namespace {
 constexpr std::string_view kHomeMenu = "Form1";
 
 void OpenChannel(rt::Application& app, int screenCode) {
-  const std::string_view screen = home::ChannelScreenName(screenCode);
-  if (!screen.empty()) app.FormNamed(screen).Show();
+  // Codes follow neither the tiles nor the pages; a code that names no game opens nothing.
+  if (const catalogue::Game* game = catalogue::GameWithCode(screenCode)) app.FormNamed(game->form).Show();
 }
 
 void ReturnToMenu(rt::Application& app) { app.Get<home::Form1>(kHomeMenu).ReturnFromChannel(); }
