@@ -22,18 +22,19 @@ build: deps
 run: build
 	@scripts/run $(BUILD)/bin/quil-os
 
-# Every test of the program as built, then the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test of the program as built, then the unit and real-time tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
 
-# Leak checking stays on for our code; the suppressions name library caches.
+# Builds only the programs of the tests it runs. Leak checking stays on for our
+# code; the suppressions name library caches.
 test-sanitize: export LSAN_OPTIONS = suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUIL_SANITIZE=ON >/dev/null
-	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
-	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L unit
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS) --target tests-unit tests-realtime
+	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L '^(unit|realtime)$$'
 
 # Start-up against a bare SDL2 program, animation timing and frames, frame
 # cost, idle CPU, memory and hover-to-sound latency of the real program in a
