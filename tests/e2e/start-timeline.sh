@@ -5,25 +5,23 @@
 source "$(dirname "$0")/lib.sh"
 e2e_scenario start-timeline "$@"
 
-start_display
-start_program
-wait_for_main_window
-shown=$(now_ms)
-# A click on the black screen is ignored: it stays black, and later the warning
-# comes and stays (checked below). On a machine too busy to click well within
-# the black second the click is left out rather than judged.
-clicked_early=0
-if (($(now_ms) - shown < 300)); then
+# black_second: starts the program and judges its first moments: a click on
+# the black screen is ignored, and it stays black (later the warning comes and
+# stays, checked below). Returns 1, having judged nothing, when the machine
+# was too busy to click and look well within the black second.
+black_second() {
+  start_program
+  wait_for_main_window
+  shown=$(now_ms)
+  (($(now_ms) - shown < 300)) || return 1
   click_at 400 300
-  clicked_early=1
-fi
-shoot black
-if (($(now_ms) - shown < 700)); then
+  shoot black
+  (($(now_ms) - shown < 700)) || return 1
   [[ $(brightness black) == 0 ]] || fail "the screen is not black in its first second"
-else
-  echo "note: the machine is busy; the first screenshot came too late to judge the black second"
-fi
-((clicked_early)) || echo "note: the machine is busy; the early click was left out"
+}
+
+start_display
+until_judged 3 "the black second" black_second
 
 wait_for_warning
 after=$(($(now_ms) - shown))
