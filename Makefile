@@ -43,14 +43,15 @@ bench: build
 	@scripts/install-deps --bench
 	@bench/run.sh $(BUILD)
 
-# The long runs: ten million monkey events on the virtual clock (QUIL_MONKEY_SEED
-# picks the seed, a fresh one otherwise), reporting events per second; then the
-# real program under random X input for QUIL_SOAK_SECONDS (two minutes unless
-# set; 3600 for the hour).
-QUIL_SOAK_SECONDS ?= 120
+# The long runs, on fresh seeds: ten million monkey events on the virtual clock,
+# reporting events per second; then the real program under QUIL_SOAK_ACTIONS
+# random X actions (1200 unless set, about two minutes; 36000 for about an
+# hour). Each prints its seed and how to run it again; QUIL_MONKEY_SEED and
+# QUIL_X_MONKEY_SEED choose the seeds instead.
+QUIL_SOAK_ACTIONS ?= 1200
 soak: build
 	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
-	@QUIL_X_MONKEY_SECONDS=$(QUIL_SOAK_SECONDS) QUIL_SCREEN_CHANGE=$(BUILD)/tests/bin/quil-screen-change \
+	@QUIL_X_MONKEY_ACTIONS=$(QUIL_SOAK_ACTIONS) QUIL_SCREEN_CHANGE=$(BUILD)/tests/bin/quil-screen-change \
 	  bash tests/e2e/x-monkey.sh $(BUILD)/bin/quil-os $(BUILD)/soak-artifacts
 
 # Installs what `make` built, without building: run as root it would leave
