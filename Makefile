@@ -22,18 +22,19 @@ build: deps
 run: build
 	@scripts/run $(BUILD)/bin/quil-os
 
-# Every test of the program as built, then the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test of the program as built, then the unit and real-time tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
 
-# Leak checking stays on for our code; the suppressions name library caches.
+# Builds only the programs of the tests it runs. Leak checking stays on for our
+# code; the suppressions name library caches.
 test-sanitize: export LSAN_OPTIONS = suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUIL_SANITIZE=ON >/dev/null
-	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
-	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L unit
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS) --target tests-unit tests-realtime
+	@ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) -L '^(unit|realtime)$$'
 
 # Start-up against a bare SDL2 program, animation timing and frames, frame
 # cost, idle CPU, memory and hover-to-sound latency of the real program in a
@@ -42,14 +43,15 @@ bench: build
 	@scripts/install-deps --bench
 	@bench/run.sh $(BUILD)
 
-# The long runs: ten million monkey events on the virtual clock (QUIL_MONKEY_SEED
-# picks the seed, a fresh one otherwise), reporting events per second; then the
-# real program under random X input for QUIL_SOAK_SECONDS (two minutes unless
-# set; 3600 for the hour).
-QUIL_SOAK_SECONDS ?= 120
+# The long runs, on fresh seeds: ten million monkey events on the virtual clock,
+# reporting events per second; then the real program under QUIL_SOAK_ACTIONS
+# random X actions (1200 unless set, about two minutes; 36000 for about an
+# hour). Each prints its seed and how to run it again; QUIL_MONKEY_SEED and
+# QUIL_X_MONKEY_SEED choose the seeds instead.
+QUIL_SOAK_ACTIONS ?= 1200
 soak: build
 	@$(BUILD)/tests/bin/quil_monkey 10000000 $(QUIL_MONKEY_SEED)
-	@QUIL_X_MONKEY_SECONDS=$(QUIL_SOAK_SECONDS) QUIL_SCREEN_CHANGE=$(BUILD)/tests/bin/quil-screen-change \
+	@QUIL_X_MONKEY_ACTIONS=$(QUIL_SOAK_ACTIONS) QUIL_SCREEN_CHANGE=$(BUILD)/tests/bin/quil-screen-change \
 	  bash tests/e2e/x-monkey.sh $(BUILD)/bin/quil-os $(BUILD)/soak-artifacts
 
 # Installs what `make` built, without building: run as root it would leave

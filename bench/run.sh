@@ -18,6 +18,8 @@
 #    (resident memory again) and the exit button. KEEP=DIR keeps the trace
 #    and the hyperfine figures there.
 # 4. quil-bench-report reads it all and prints the table.
+# 5. quil-channel-visits visits the channel screens VISITS times on the tests'
+#    virtual clock, painting every frame, and reports its resident memory.
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
@@ -28,7 +30,8 @@ floor="$build/bench/quil-first-frame-floor"
 music_floor="$build/bench/quil-music-floor"
 still_form="$build/bench/quil-idle-demo"
 report="$build/bench/quil-bench-report"
-for tool in "$program" "$floor" "$music_floor" "$still_form" "$report"; do
+channel_visits="$build/bench/quil-channel-visits"
+for tool in "$program" "$floor" "$music_floor" "$still_form" "$report" "$channel_visits"; do
   [[ -x $tool ]] || { echo "no $tool: build first (make bench does)" >&2; exit 2; }
 done
 for command in hyperfine valgrind Xvfb xdotool; do
@@ -167,3 +170,10 @@ echo "Quil OS benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, load $(cut -d' ' 
 echo
 "$report" --startup "$work/startup.csv" --instructions "$floor_ir" "$quil_ir" --trace "$work/trace.txt" \
   --idle "$idle" "$idle_main" --idle-floors "$music_only" "$still_only" --rss "$rss_start" "$rss_warm" "$rss_after" --visits "$visits"
+
+# --- 5. channel visits on the virtual clock ---------------------------------------
+say "$visits channel visits on the virtual clock"
+verdict=ok
+headless=$("$channel_visits" "$visits") || verdict=MISS
+echo
+echo "Channel visits on the tests' virtual clock, every frame painted (target: within 1 MB): $headless $verdict"

@@ -22,8 +22,10 @@ using audio::Mp3Player;
 using audio::SdlMixerMultimedia;
 using namespace std::chrono_literals;
 
-// Runs `call` and fails the test if it has not returned within two seconds; a
-// call stuck opening a named pipe is set free by a writer that comes and goes.
+// Runs `call` and fails the test if it has not returned within five seconds: a
+// call that waits for a named pipe's writer waits for ever, so the bound need
+// only outlast a busy machine. A call stuck that way is set free by a writer
+// that comes and goes.
 void Promptly(const std::string& what, const std::string& path, const std::function<void()>& call) {
   std::promise<void> done;
   std::future<void> returned = done.get_future();
@@ -31,7 +33,7 @@ void Promptly(const std::string& what, const std::string& path, const std::funct
     call();
     done.set_value();
   });
-  if (returned.wait_for(2s) != std::future_status::ready) {
+  if (returned.wait_for(5s) != std::future_status::ready) {
     ADD_FAILURE() << what << " blocked on " << path;
     close(open(path.c_str(), O_WRONLY));
   }

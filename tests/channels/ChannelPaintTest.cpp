@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ChannelFixture.h"
 #include "PixelProbe.h"
 #include "channels/Styles.h"
 #include "pictures/Pictures.h"
 #include "runtime/Label.h"
+#include "paint/Canvas.h"
 #include "paint/FormPainter.h"
 #include "paint/PixelRect.h"
 
@@ -107,6 +112,46 @@ TEST_F(ChannelPaint, EveryScreenShowsItsStyleItsScreenshotAndItsTitle) {
     }
     driver.Click("Label5");
   }
+}
+
+// The pictures a form's controls show, by control.
+std::map<std::string, rt::PictureRef> PicturesOf(const rt::Form& form) {
+  std::map<std::string, rt::PictureRef> pictures;
+  for (const auto& control : form.Controls()) {
+    rt::PictureRef picture;
+    if (const auto* image = dynamic_cast<const rt::Image*>(control.get())) picture = image->Picture();
+    if (const auto* box = dynamic_cast<const rt::PictureBox*>(control.get())) picture = box->Picture();
+    if (picture) pictures[control->Name()] = picture;
+  }
+  return pictures;
+}
+
+// A visit leaves nothing of its screen behind: once "Quil Menu" has brought
+// the menu back, no picture that only the screen showed is held any more, not
+// by the runtime and not by the painter that drew the screen (its stretched
+// banner and buttons included).
+TEST_F(ChannelPaint, AVisitLetsGoOfEveryPictureOnlyItsScreenShowed) {
+  auto& menu = MenuAtRest();
+  // A painter that lives on, as the window's does.
+  paint::FormPainter painter;
+  paint::Canvas window(800, 600);
+  const auto& screen = Open("FormSkyhopWorld");
+  driver.Advance(100);
+  painter.Paint(window.Context(), screen, {}, 800, 600);
+
+  std::vector<rt::PictureRef> menuPictures;
+  for (const auto& [name, picture] : PicturesOf(menu)) menuPictures.push_back(picture);
+  std::map<std::string, std::weak_ptr<const rt::Picture>> screenOnly;
+  for (const auto& [name, picture] : PicturesOf(screen))
+    if (std::ranges::find(menuPictures, picture) == menuPictures.end()) screenOnly[name] = picture;
+  ASSERT_TRUE(screenOnly.contains("Image3")) << "the screenshot";
+  ASSERT_TRUE(screenOnly.contains("Image4")) << "the banner";
+
+  driver.Click("Label5");
+  ASSERT_EQ(app.Front(), &menu);
+  painter.Paint(window.Context(), menu, {}, 800, 600);
+  for (const auto& [name, picture] : screenOnly)
+    EXPECT_TRUE(picture.expired()) << name << "'s picture outlived its screen";
 }
 
 TEST_F(ChannelPaint, ALongTitleWrapsOntoASecondLineWithinItsBox) {

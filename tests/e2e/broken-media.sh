@@ -61,15 +61,20 @@ for case in "${cases[@]}"; do
   done
   click_at "${game_tile[@]}"
   wait_until 10 "$name: the channel screen" channel_on_screen
+  back=$(sound_mark)
   click_at "${quil_menu[@]}"
   wait_until 10 "$name: the menu again" menu_on_screen
   click_at "${E2E_RIGHT_ARROW[@]}"
   sleep 0.3
   xdotool key 1
   wait_until 10 "$name: the music panel" music_panel_open
-  # The menu track started again 1.5 s after the return; a cut one is over by now.
-  sleep 2
-  level=$(sound_rms $(($(sound_mark) - 700)) "$(sound_mark)")
+  # Heard from when the menu track, started again 1.5 s after the return, is
+  # playing and a cut one, a second long, is over, and the sounds of the
+  # arrow and the panel are too.
+  from=$((back + 3000)) after_panel=$(($(sound_mark) + 1000))
+  ((from > after_panel)) || from=$after_panel
+  wait_for_sound_until $((from + 700))
+  level=$(sound_rms "$from" $((from + 700)))
   if [[ $heard == heard ]]; then
     awk -v level="$level" 'BEGIN { exit !(level > 0.005) }' || fail "$name: no menu music (RMS $level)"
   else

@@ -78,8 +78,8 @@ odd_folder() {
   visit "$name"
   local before
   before=$(sound_mark)
-  sleep 2.5
-  level=$(sound_rms "$before" "$(sound_mark)")
+  wait_for_sound_until $((before + 2500))
+  level=$(sound_rms "$before" $((before + 2500)))
   awk -v level="$level" 'BEGIN { exit !(level > 0.005) }' || fail "$name: no music after the return (RMS $level)"
   mark=$(sound_mark)
   point_at 400 200

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The menu's joke message boxes, in one run: a message tile's box over the
-# menu, closed with Enter, leaves the music playing; the options and the
-# message-board buttons show theirs; the forecast tile's box stops the music
-# about a second after it is closed, not after the click. The program runs
-# without its Sfx folder, so the music is heard alone.
+# The menu's music and joke message boxes, in one run: the music starts about
+# 1.5 s after the intro click and goes on; a message tile's box over the menu,
+# closed with Enter, leaves it playing; the options and the message-board
+# buttons show their boxes; the forecast tile's box stops the music about a
+# second after it is closed, not after the click. The program runs without its
+# Sfx folder, so the music is heard alone.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 e2e_scenario message-boxes "$@"
@@ -58,6 +59,16 @@ close_box "lol, e-mail"
 mark=$(sound_mark)
 wait_for_sound_until $((mark + 500))
 music_on "$mark" $((mark + 500)) "after the message tile and the bar buttons"
+
+# The menu music came about 1.5 s after the intro click, the boxes over it.
+wait_for_sound_until $((CLICK_MARK + 5000))
+expect_silence 0 $((CLICK_MARK + 1200)) "from the start to 1.2 s after the click"
+mapfile -t onsets < <(sound_onsets $((CLICK_MARK + 1200)) $((CLICK_MARK + 5000)))
+((${#onsets[@]} >= 1)) || fail "no music within 5 s of the click"
+start=$((onsets[0] - CLICK_MARK))
+echo "music from ${start}ms after the click"
+((start <= 2500)) || fail "the music started ${start}ms after the click, expected about 1500"
+music_on $((CLICK_MARK + 3000)) $((CLICK_MARK + 5000)) "3 to 5 s after the click"
 
 # The forecast box stays open 2 s: the music plays on under it and stops
 # about a second after Enter.

@@ -34,23 +34,26 @@ hover_sounds_once() {
   ((onsets[0] - $1 <= 500)) || fail "$2: the hover sound came $((onsets[0] - $1))ms late"
 }
 
-start_display
-start_program "$(app_folder Sfx)"
-wait_for_main_window
-reveal_menu
-revealed=$(now_ms)
-
-# During the hold-off the background resets nothing, and the reveal leaves the
-# tiles unable to light until a reset, so the tile stays grey.
-point_at ${background/,/ }
-point_at ${picture/,/ }
-sleep 0.3
-shoot during-hold-off
-if (($(now_ms) - revealed < 2000)); then
+# hold_off: starts the program and reveals the menu, then judges the hold-off:
+# the background resets nothing, and the reveal leaves the tiles unable to
+# light until a reset, so the tile stays grey. Returns 1, having judged
+# nothing, when the machine was too busy to look within the hold-off.
+hold_off() {
+  start_program "$app"
+  wait_for_main_window
+  reveal_menu
+  revealed=$(now_ms)
+  point_at ${background/,/ }
+  point_at ${picture/,/ }
+  sleep 0.3
+  shoot during-hold-off
+  (($(now_ms) - CLICK_MS < 2000)) || return 1
   outline_is during-hold-off $grey 1
-else
-  echo "note: the machine is slow; the hold-off was over before it could be judged"
-fi
+}
+
+start_display
+app=$(app_folder Sfx)
+until_judged 3 "the hold-off" hold_off
 
 # After the hold-off, with the jingle over.
 sleep_until $((revealed + 3000))

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
-# The real program under random X input for QUIL_X_MONKEY_SECONDS (60 unless
-# set): pointer moves, clicks and keys anywhere in the window, message boxes
-# answered, the program started again whenever Escape or the exit button ends
-# it. It must never crash (every end has status 0), never stop answering (a
-# click on a tile changes that tile's part of the screen within
-# QUIL_X_MONKEY_ANSWER_MS, 1000 unless set, timed by QUIL_SCREEN_CHANGE), write
-# no X or SDL error to its log, and grow its memory by at most 2 MB over its
-# long last life. QUIL_X_MONKEY_SEED repeats a run.
+# The real program under QUIL_X_MONKEY_ACTIONS (600 unless set, about a
+# minute) random X actions: pointer moves, clicks and keys anywhere in the
+# window, message boxes answered, the program started again whenever Escape or
+# the exit button ends it. It must never crash (every end has status 0), never
+# stop answering (a click on a tile changes that tile's part of the screen
+# within QUIL_X_MONKEY_ANSWER_MS, 1000 unless set, timed by
+# QUIL_SCREEN_CHANGE), write no X or SDL error to its log, and grow its memory
+# by at most 2 MB over its long last life. QUIL_X_MONKEY_SEED chooses the
+# actions, a fresh seed otherwise; the seed and the count repeat them, though
+# where they land depends on the program's pace. At the end it says what the
+# actions reached, read from the program's traces.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
-e2e_scenario x-monkey "$@"
-
-seconds=${QUIL_X_MONKEY_SECONDS:-60}
+planned=${QUIL_X_MONKEY_ACTIONS:-600}
 answer_limit=${QUIL_X_MONKEY_ANSWER_MS:-1000}
 seed=${QUIL_X_MONKEY_SEED:-$((SRANDOM % 100000))}
 RANDOM=$seed
-echo "seed $seed, ${seconds}s"
+e2e_scenario "x-monkey-$seed" "$@"
+echo "seed $seed, $planned actions; the same actions again:" \
+  "QUIL_X_MONKEY_SEED=$seed QUIL_X_MONKEY_ACTIONS=$planned QUIL_SCREEN_CHANGE=${QUIL_SCREEN_CHANGE:-} bash $0 $*"
 
 # Return answers message boxes, so it comes often; Escape ends the program
 # while an arrow has the focus.
@@ -23,9 +26,13 @@ keys=(p m 1 2 p m 1 2 Tab Return Return Return space a z F1 Left Right BackSpace
 # Counts over all lives; the judged life's memory samples.
 starts=0 ends=0 checks=0 slowest=0 actions=0 judged=0
 rss_samples=() rss_report=""
+# Each life's trace, and how much of the judged life's trace its tour wrote.
+traces="$E2E_WORK/traces"
+tour_bytes=0
+mkdir "$traces"
 
 launch() {
-  SDL_AUDIODRIVER=dummy "$E2E_PROGRAM" >>"$E2E_WORK/program.log" 2>&1 &
+  QUIL_TRACE="$traces/life-$((starts + 1))" SDL_AUDIODRIVER=dummy "$E2E_PROGRAM" >>"$E2E_WORK/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!
   starts=$((starts + 1))
   rss_samples=() judged=0
@@ -87,7 +94,6 @@ begin_judged_life() {
   wait_until 5 "the program's end on SIGTERM" program_ended
   relaunch_if_ended
   reveal_menu
-  sleep 3 # the menu's jingle and hover hold-off
   click_at "${E2E_TILE_11[@]}"
   wait_until 5 "Skyhop World's channel screen" skyhop_world_on_screen
   wait_until 5 "the menu after Quil Menu" back_to_menu
@@ -105,6 +111,9 @@ begin_judged_life() {
   turn_to_page 34 3
   turn_to_page 34 2
   turn_to_page 34 1
+  # What the program has written of its trace so far is the tour's; at most
+  # a buffer of the tour's last page turns comes later.
+  tour_bytes=$(stat -c %s "$traces/life-$starts")
   rss_samples=()
   judged=1
 }
@@ -130,43 +139,74 @@ check_answers() {
 }
 
 [[ -x "${QUIL_SCREEN_CHANGE:-}" ]] || fail "no screen-change tool: set QUIL_SCREEN_CHANGE"
+# reached: what the random actions reached, from the lives' traces (the
+# judged life's after its tour): the menu's pages whose tiles the pointer met,
+# the channel screens shown and those whose "Start" was pressed, the message
+# boxes answered and the music panel's rises.
+reached() {
+  local life trace skip
+  for trace in "$traces"/life-*; do
+    life=${trace##*-} skip=0
+    ((life == judged_life)) && skip=$tour_bytes
+    tail -c +$((skip + 1)) "$trace"
+  done | awk '
+    $3 == "handler" && $4 == "Form1" && $5 ~ /^Shape[0-9]+Image$/ {
+      n = substr($5, 6) + 0; pages[int((n - 1) / 12) + 1] = 1 }
+    $3 == "handler" && $6 == "Load" && $4 != "Form1" { if (!($4 in shown)) names = names " " $4; shown[$4] = 1 }
+    $3 == "handler" && $4 != "Form1" && ($5 == "Label6" || $5 == "Image2") && $6 == "Click" { started[$4] = 1 }
+    $3 == "input" && $4 == "MessageBoxDismissed" { boxes++ }
+    $3 == "timer-on" && $4 == "Form1" && $5 == "TimerMusic" { rises++ }
+    END {
+      for (p = 1; p <= 4; p++) if (p in pages) list = list " " p
+      for (f in started) starts++
+      printf "pages%s; channel screens%s, Start on %d; %d message boxes answered; the music panel raised %d times\n",
+        (list == "" ? " none" : list), (names == "" ? " none" : names), starts, boxes, rises
+    }'
+}
+
 start_display
 : >"$E2E_WORK/program.log"
 launch
 began=$(now_ms)
 next_check=$((began + 3000))
-# Escape and the exit button end lives in the first third; the rest is one
-# long life, whose memory is judged.
-calm=$((began + seconds * 1000 / 3))
+# Escape and the exit button end lives in the first third of the actions; the
+# rest is one long life, whose memory is judged.
+calm_from=$((planned / 3))
+judged_life=0
 # next_action: appends one random action to the xdotool command in `batch`.
+# It draws the same numbers whatever it makes of them, so a seed gives the
+# same actions however the run goes.
 next_action() {
-  local roll=$((RANDOM % 100)) x=$((RANDOM % 800)) y=$((RANDOM % 600)) calm_now key
-  calm_now=$(($(now_ms) > calm))
+  local roll=$((RANDOM % 100)) x=$((RANDOM % 800)) y=$((RANDOM % 600)) aside=$((RANDOM % 4))
+  local lower_y=$((RANDOM % 500)) place=$((RANDOM % 12)) button=$((RANDOM % 10 == 0 ? 3 : 1))
+  local key=${keys[RANDOM % ${#keys[@]}]} pause=$((RANDOM % 9 + 1)) calm_now=$((actions >= calm_from))
   actions=$((actions + 1))
   if ((roll < 35)); then
     batch+=(mousemove "$x" "$y")
   elif ((roll < 70)); then
-    if ((x > 330 && x < 470 && y > 540 && (calm_now || RANDOM % 4 != 0))); then y=$((RANDOM % 500)); fi
+    if ((x > 330 && x < 470 && y > 540 && (calm_now || aside != 0))); then y=$lower_y; fi
     # Now and then a channel screen's "Quil Menu" button, to come back to the
     # menu, the right arrow, whose focus lets the keys act, or the exit.
-    case $((RANDOM % 12)) in
+    case $place in
       0) x=267 y=512 ;;
       1) x=765 y=248 ;;
       2) ((calm_now)) || x=400 y=561 ;;
     esac
-    batch+=(mousemove "$x" "$y" click "$((RANDOM % 10 == 0 ? 3 : 1))")
+    batch+=(mousemove "$x" "$y" click "$button")
   elif ((roll < 95)); then
-    key=${keys[RANDOM % ${#keys[@]}]}
     [[ $key == Escape ]] && ((calm_now)) && key=Return
     batch+=(key "$key")
   else
-    batch+=(sleep "0.$((RANDOM % 9 + 1))")
+    batch+=(sleep "0.$pause")
   fi
 }
 
-while (($(now_ms) - began < seconds * 1000)); do
+while ((actions < planned)); do
   relaunch_if_ended
-  ((judged || $(now_ms) <= calm)) || begin_judged_life
+  if ((!judged && actions >= calm_from)); then
+    begin_judged_life
+    judged_life=$starts
+  fi
   # Several actions to one xdotool: one process start is the costly part.
   batch=()
   for _ in 1 2 3 4 5 6 7 8; do next_action; done
@@ -183,5 +223,7 @@ judge_memory
 errors=$(grep -iE 'X Error|BadWindow|BadMatch|BadDrawable|X connection|SDL|terminate|Sanitizer|Segmentation|core dumped' \
   "$E2E_WORK/program.log" || true)
 [[ -z "$errors" ]] || fail "the program's log shows errors:"$'\n'"$errors"
-echo "${seconds}s: ${actions} actions, ${starts} lives, ${ends} ends with status 0 (the last by SIGTERM), ${checks} tile clicks answered," \
-  "slowest ${slowest}ms; memory: ${rss_report:-no life long enough to judge}"
+echo "seed $seed: ${actions} actions in $((($(now_ms) - began) / 1000))s, ${starts} lives, ${ends} ends with status 0" \
+  "(the last by SIGTERM), ${checks} tile clicks answered, slowest ${slowest}ms; memory: ${rss_report:-no life long enough to judge}"
+stop_program
+echo "reached: $(reached)"

@@ -71,15 +71,16 @@ bool Monkey::Breaks(const std::vector<MonkeyEvent>& events, const std::string& r
 }
 
 // Delta debugging: drop ever smaller slices of the events while the same rule
-// still breaks without them.
-std::vector<MonkeyEvent> Monkey::Shrink(const MonkeyFailure& failure, std::chrono::seconds budget) {
-  const auto deadline = std::chrono::steady_clock::now() + budget;
+// still breaks without them. Each try replays the events, so the count of
+// tries bounds the work, whatever the machine's speed.
+std::vector<MonkeyEvent> Monkey::Shrink(const MonkeyFailure& failure, int tries) {
   std::vector<MonkeyEvent> events = failure.events;
   std::size_t slices = 2;
-  while (events.size() >= 2 && std::chrono::steady_clock::now() < deadline) {
+  while (events.size() >= 2 && tries > 0) {
     const std::size_t slice = (events.size() + slices - 1) / slices;
     bool dropped = false;
-    for (std::size_t start = 0; start < events.size() && std::chrono::steady_clock::now() < deadline; start += slice) {
+    for (std::size_t start = 0; start < events.size() && tries > 0; start += slice) {
+      --tries;
       std::vector<MonkeyEvent> without = Without(events, start, std::min(start + slice, events.size()));
       if (Breaks(without, failure.rule)) {
         events = std::move(without);

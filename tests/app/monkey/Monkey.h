@@ -1,7 +1,6 @@
 #pragma once
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -42,8 +41,8 @@ class Monkey {
   MonkeyReport Run(InputSource& source);
 
   // The fewest of the failure's events, kept in order, that still break the
-  // same rule; it tries for at most `budget`.
-  std::vector<MonkeyEvent> Shrink(const MonkeyFailure& failure, std::chrono::seconds budget);
+  // same rule, found in at most `tries` replays.
+  std::vector<MonkeyEvent> Shrink(const MonkeyFailure& failure, int tries);
 
   // Events taken so far, for a watchdog on another thread.
   const std::atomic<long>& Progress() const { return progress_; }

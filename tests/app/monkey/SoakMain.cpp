@@ -27,9 +27,10 @@ int main(int argc, char** argv) {
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("seed %llu: %s\n", seed, report.coverage.Summary().c_str());
+  std::printf("the same run again: %s %ld %llu\n", argv[0], events, seed);
   std::printf("%.0f events per second (%.1f s)\n", static_cast<double>(report.coverage.events) / seconds, seconds);
   if (!report.failure) return 0;
-  const auto shrunk = monkey.Shrink(*report.failure, std::chrono::seconds(120));
+  const auto shrunk = monkey.Shrink(*report.failure, 500);
   std::fputs(Explain(seed, *report.failure, shrunk).c_str(), stderr);
   return 1;
 }
