@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "audio/SdlMixerMultimedia.h"
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/TraceFile.h"
 #include "sdl/SdlPlatform.h"
@@ -13,12 +14,18 @@
 //                            tick, paint, frame and sound effect to FILE;
 //   QUIL_FIRST_FRAME_ONLY=1  ends the program as soon as its first frame is on
 //                            the screen, to time the start.
-int main() {
+int main(int argc, char** argv) {
+  const quil::app::CommandLine command = quil::app::ParseCommandLine(argc, argv);
+  if (command.help || !command.error.empty()) {
+    if (!command.error.empty()) std::fprintf(stderr, "quil-os: %s\n", command.error.c_str());
+    std::fputs(quil::app::kUsage, command.help ? stdout : stderr);
+    return command.help ? 0 : 2;
+  }
   try {
     std::unique_ptr<quil::app::TraceFile> trace;
     if (const char* path = std::getenv("QUIL_TRACE"); path && *path)
       trace = std::make_unique<quil::app::TraceFile>(path);
-    quil::sdl::SdlPlatform platform;
+    quil::sdl::SdlPlatform platform(command.window);
     quil::audio::SdlMixerMultimedia media;
     if (trace) {
       platform.SetTrace(trace.get());
