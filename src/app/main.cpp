@@ -5,6 +5,7 @@
 
 #include "audio/SdlMixerMultimedia.h"
 #include "app/CommandLine.h"
+#include "app/PadShortcuts.h"
 #include "app/Program.h"
 #include "app/TraceFile.h"
 #include "sdl/SdlPlatform.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     if (const char* path = std::getenv("QUIL_TRACE"); path && *path)
       trace = std::make_unique<quil::app::TraceFile>(path);
     quil::sdl::SdlPlatform platform(command.window);
+    platform.SetPadShortcuts(quil::app::PadShortcut);
     quil::audio::SdlMixerMultimedia media;
     if (trace) {
       platform.SetTrace(trace.get());

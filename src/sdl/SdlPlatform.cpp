@@ -52,6 +52,8 @@ SdlPlatform::SdlPlatform(const WindowOptions& options)
     : window_(options), screen_(paint::kScreenWidth, paint::kScreenHeight, window_.Scale()) {
   // The first text on screen would otherwise wait for fontconfig to start.
   WhenIdle([this] { screen_.PrepareText(rt::Font{"Arial", 9}); });
+  // Looking for controllers is no business of the first frame either.
+  WhenIdle([this] { pad_.Start(); });
 }
 
 SdlPlatform::~SdlPlatform() = default;
@@ -62,11 +64,28 @@ rt::Micros SdlPlatform::Now() {
 }
 
 std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
+  if (auto input = Pending()) return input;
   RunIdleJobs(deadline);
   SDL_Event event;
-  while (NextEvent(event, deadline))
-    if (auto input = Translate(event)) return input;
-  return std::nullopt;
+  for (;;) {
+    // A gliding pointer wakes the wait for each of its steps.
+    const rt::Micros step = pad_.NextStep();
+    if (NextEvent(event, std::min(deadline, step))) {
+      if (auto input = Translate(event)) return input;
+      if (auto input = Pending()) return input;
+    } else if (step < deadline) {
+      pad_.Step(Now());
+    } else {
+      return std::nullopt;
+    }
+  }
+}
+
+std::optional<rt::InputEvent> SdlPlatform::Pending() {
+  if (pending_.empty()) return std::nullopt;
+  const rt::InputEvent input = pending_.front();
+  pending_.pop_front();
+  return input;
 }
 
 // One after another while room is left: the black second is the only long
@@ -94,6 +113,10 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
   using Type = rt::InputEvent::Type;
   if (event.type == SDL_QUIT) return Input(Type::CloseRequested);
   if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) return Key(event.key);
+  if (Gamepads::Concerns(event)) {
+    pad_.Handle(event, shownForm_, BoxOpen(), Now(), pending_);
+    return Pending();
+  }
   const Uint32 window = WindowOf(event);
   if (IsBox(window)) return ToBox(event);
   if (!window_.Is(window)) return std::nullopt;
@@ -101,6 +124,7 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       return WindowChanged(event.window);
     case SDL_MOUSEMOTION:
+      pad_.MouseMoved(event.motion.x, event.motion.y);
       return PointerAt(Type::PointerMove, event.motion.x, event.motion.y);
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:

@@ -10,6 +10,7 @@
 #include "runtime/Platform.h"
 #include "runtime/Trace.h"
 #include "sdl/MainWindow.h"
+#include "sdl/PadInput.h"
 #include "sdl/PointerCursor.h"
 #include "paint/ScreenPainter.h"
 #include "paint/TextPainter.h"
@@ -28,7 +29,8 @@ class MessageBoxWindow;
 // the first Present), mouse and keyboard input, the pointer picture as cursor
 // and the modal message box window. The main window covers an 800 x 600
 // desktop from its origin, or, scaled, shows the 800 x 600 screen at any size
-// in a window of its own; F11 then turns it fullscreen and back.
+// in a window of its own; F11 then turns it fullscreen and back. Game
+// controllers drive the pointer (PadInput).
 //
 //   quil::sdl::SdlPlatform platform;      // throws std::runtime_error without a display
 //   quil::rt::Application app(platform);
@@ -54,8 +56,11 @@ class SdlPlatform final : public rt::Platform {
   void OnFirstFrame(std::function<void()> done) { firstFrame_ = std::move(done); }
   // Records every frame pushed to the screen in `sink`.
   void SetTrace(rt::TraceSink* sink) { trace_ = sink; }
+  // What a controller's buttons besides A click on each screen.
+  void SetPadShortcuts(PadShortcuts shortcuts) { pad_.SetShortcuts(std::move(shortcuts)); }
 
  private:
+  std::optional<rt::InputEvent> Pending();
   bool NextEvent(SDL_Event& event, rt::Micros deadline);
   void RunIdleJobs(rt::Micros deadline);
   std::optional<rt::InputEvent> Translate(const SDL_Event& event);
@@ -70,6 +75,7 @@ class SdlPlatform final : public rt::Platform {
   // Declared first: SDL goes last, after every window and cursor.
   VideoSubsystem video_;
   MainWindow window_;
+  PadInput pad_{window_};
   paint::ScreenPainter screen_;  // the last frame shown, pushed again on exposure
   // The form and tooltip of the last frame, for painting it afresh at a new
   // scale. The runtime presents its front form before every wait for input,
@@ -83,6 +89,8 @@ class SdlPlatform final : public rt::Platform {
   std::unique_ptr<MessageBoxWindow> box_;
   // Keys that went down while the box was open: their release is the box's too.
   std::bitset<512> keysHeldByBox_;
+  // Inputs made by one event beyond the one returned for it (a shortcut's click).
+  std::deque<rt::InputEvent> pending_;
   std::deque<std::function<void()>> idleJobs_;
   std::function<void()> firstFrame_;
   rt::TraceSink* trace_ = nullptr;
