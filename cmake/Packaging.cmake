@@ -30,6 +30,6 @@ the pointer with a soft sound, game tiles zoom open into channel screens,
 and background music plays from a five-track playlist.
 .
 The menu's 800 x 600 screen is shown sharp at any size in a window of its
-own, or fullscreen.")
+own, or fullscreen; a game controller can drive it.")
 
 include(CPack)
