@@ -6,12 +6,16 @@
 
 #include "paint/DeviceScale.h"
 #include "paint/ScreenSize.h"
+#include "sdl/SmallPieces.h"
 #include "sdl/WindowManager.h"
 
 namespace quil::sdl {
 namespace {
 
 constexpr const char* kTitle = "Quil OS";
+// Frames of up to this many pixels go by the X protocol itself, larger
+// ones through SDL's shared memory.
+constexpr long long kSmallFrame = 128 * 128;
 // Smaller than this the menu's text can no longer be read.
 constexpr double kSmallestScale = 0.5;
 
@@ -45,6 +49,7 @@ void MainWindow::Open() {
   if (!options_.scaled) {
     window_ = std::make_unique<SdlWindow>(kTitle, 0, 0, paint::kScreenWidth, paint::kScreenHeight,
                                           SDL_WINDOW_BORDERLESS);
+    small_ = SmallPieces::For(window_->Get());
     return;
   }
   // Hidden until it has its place, so a fullscreen start shows no window first.
@@ -54,6 +59,7 @@ void MainWindow::Open() {
   SDL_SetWindowMinimumSize(window, paint::ScaledLength(paint::kScreenWidth, kSmallestScale),
                            paint::ScaledLength(paint::kScreenHeight, kSmallestScale));
   managed_ = HasWindowManager(window);
+  small_ = SmallPieces::For(window);
   if (fullscreen_) Cover(true);
   SDL_ShowWindow(window);
   Resized();
@@ -62,7 +68,12 @@ void MainWindow::Open() {
 void MainWindow::Show(const paint::Canvas& screen) { window_->Show(screen, letterbox_.Screen()); }
 
 void MainWindow::Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces) {
-  window_->Show(screen, letterbox_.Screen(), pieces);
+  long long pixels = 0;
+  for (const paint::PixelRect& piece : pieces) pixels += 1LL * piece.width * piece.height;
+  if (pixels <= kSmallFrame && small_)
+    small_->Put(screen, letterbox_.Screen(), pieces);
+  else
+    window_->Show(screen, letterbox_.Screen(), pieces);
 }
 
 void MainWindow::Resized() {

@@ -8,6 +8,7 @@
 #include "paint/PixelRect.h"
 #include "sdl/Letterbox.h"
 #include "sdl/SdlWindow.h"
+#include "sdl/SmallPieces.h"
 #include "sdl/WindowOptions.h"
 
 namespace quil::sdl {
@@ -50,6 +51,7 @@ class MainWindow {
   bool fullscreen_ = false;
   bool managed_ = true;
   std::unique_ptr<SdlWindow> window_;
+  std::unique_ptr<SmallPieces> small_;
 };
 
 }  // namespace quil::sdl

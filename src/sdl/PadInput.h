@@ -30,6 +30,7 @@ class PadInput {
   explicit PadInput(const MainWindow& window) : window_(window) {}
 
   void Start() { pads_.Start(); }
+  bool AnyOpen() const { return pads_.AnyOpen(); }
   void SetShortcuts(PadShortcuts shortcuts) { shortcuts_ = std::move(shortcuts); }
   // Takes a controller's event; appends the inputs it makes for the forms.
   void Handle(const SDL_Event& event, const rt::Form* front, bool boxOpen, rt::Micros now,

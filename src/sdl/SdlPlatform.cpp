@@ -9,6 +9,7 @@
 
 #include "runtime/Form.h"
 #include "runtime/Twips.h"
+#include "sdl/DisplayWait.h"
 #include "sdl/KeyMap.h"
 #include "sdl/MessageBoxWindow.h"
 #include "paint/ScreenSize.h"
@@ -35,6 +36,12 @@ Uint32 WindowOf(const SDL_Event& event) {
     default: return 0;
   }
 }
+
+// How often SDL's events are pumped with nothing from the server: with a
+// controller plugged in as often as a frame, so that its buttons answer at
+// once; else now and then, for a controller plugged in and a signal.
+constexpr rt::Micros kControllerPump = 16'000;
+constexpr rt::Micros kQuietPump = 1'000'000;
 
 // An idle job may take some tens of milliseconds; it runs only before a wait
 // at least this long, so it never holds up a timer that is about to tick.
@@ -101,6 +108,28 @@ void SdlPlatform::RunIdleJobs(rt::Micros deadline) {
 }
 
 bool SdlPlatform::NextEvent(SDL_Event& event, rt::Micros deadline) {
+  if (!display_ && window_.IsOpen()) display_ = DisplayWait::For(window_.Get());
+  if (!display_) return NextSdlEvent(event, deadline);
+  for (;;) {
+    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+    const rt::Micros now = Now();
+    if (now >= nextPump_ || display_->Queued()) {
+      SDL_PumpEvents();
+      // Controllers are read by pumping, and so are the signals SDL turns
+      // into a quit and anything another thread hands SDL.
+      nextPump_ = now + (pad_.AnyOpen() ? kControllerPump : kQuietPump);
+      if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+    }
+    if (display_->Wait(std::max<rt::Micros>(0, std::min(deadline, nextPump_) - now))) {
+      nextPump_ = now;
+    } else if (Now() >= deadline) {
+      return false;
+    }
+  }
+}
+
+// Before the main window there is no connection of ours to wait on.
+bool SdlPlatform::NextSdlEvent(SDL_Event& event, rt::Micros deadline) {
   if (deadline == rt::kForever) return SDL_WaitEvent(&event) == 1;
   const rt::Micros left = deadline - Now();
   if (left <= 0) return SDL_PollEvent(&event) == 1;
@@ -115,6 +144,8 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
   if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) return Key(event.key);
   if (Gamepads::Concerns(event)) {
     pad_.Handle(event, shownForm_, BoxOpen(), Now(), pending_);
+    // A controller just plugged in is read as often as any other from now on.
+    if (pad_.AnyOpen()) nextPump_ = std::min(nextPump_, Now() + kControllerPump);
     return Pending();
   }
   const Uint32 window = WindowOf(event);

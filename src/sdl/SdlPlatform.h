@@ -9,6 +9,7 @@
 
 #include "runtime/Platform.h"
 #include "runtime/Trace.h"
+#include "sdl/DisplayWait.h"
 #include "sdl/MainWindow.h"
 #include "sdl/PadInput.h"
 #include "sdl/PointerCursor.h"
@@ -62,6 +63,7 @@ class SdlPlatform final : public rt::Platform {
  private:
   std::optional<rt::InputEvent> Pending();
   bool NextEvent(SDL_Event& event, rt::Micros deadline);
+  bool NextSdlEvent(SDL_Event& event, rt::Micros deadline);
   void RunIdleJobs(rt::Micros deadline);
   std::optional<rt::InputEvent> Translate(const SDL_Event& event);
   std::optional<rt::InputEvent> WindowChanged(const SDL_WindowEvent& event);
@@ -91,6 +93,9 @@ class SdlPlatform final : public rt::Platform {
   std::bitset<512> keysHeldByBox_;
   // Inputs made by one event beyond the one returned for it (a shortcut's click).
   std::deque<rt::InputEvent> pending_;
+  // The X connection, waited on once the main window is there.
+  std::unique_ptr<DisplayWait> display_;
+  rt::Micros nextPump_ = 0;
   std::deque<std::function<void()>> idleJobs_;
   std::function<void()> firstFrame_;
   rt::TraceSink* trace_ = nullptr;
