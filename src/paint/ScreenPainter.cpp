@@ -31,6 +31,7 @@ void ScreenPainter::SetScale(double scale) {
   canvas_ = std::make_unique<Canvas>(ScaledLength(width_, scale), ScaledLength(height_, scale));
   cairo_scale(canvas_->Context(), scale, scale);
   painter_.ForgetScaledPictures();
+  pieces_.Clear();
   whole_ = true;
 }
 
@@ -44,9 +45,24 @@ std::vector<PixelRect> ScreenPainter::Update(const rt::Form& front, const rt::To
     if (tooltipBox_) AddDamage(area, *tooltipBox_, width_, height_);
     tooltip_ = tooltip;
   }
-  painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, area);
+  // Another form's controls may lie where the last one's did.
+  if (&front != paintedForm_) pieces_.Clear();
+  paintedForm_ = &front;
+  if (area.size() == 1 && !(tooltipBox_ && Overlap(*tooltipBox_, area.front())))
+    PaintPiece(front, tooltip, area.front());
+  else
+    painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, area);
   for (PixelRect& piece : area) piece = CutTo(ScaledOutward(piece, scale_), canvas_->Width(), canvas_->Height());
   return area;
+}
+
+void ScreenPainter::PaintPiece(const rt::Form& front, const rt::Tooltip& tooltip, const PixelRect& area) {
+  const PixelRect device = CutTo(ScaledOutward(area, scale_), canvas_->Width(), canvas_->Height());
+  // Every screen pixel the device's pixels show, as the form painter paints them.
+  auto scene = PaintedPieces::SceneOf(front, UnscaledOutward(device, scale_));
+  if (scene && pieces_.Restore(*scene, *canvas_, device)) return;
+  painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, {&area, 1});
+  if (scene) pieces_.Keep(std::move(*scene), *canvas_, device);
 }
 
 }  // namespace quil::paint

@@ -8,6 +8,7 @@
 #include "runtime/Tooltip.h"
 #include "paint/Canvas.h"
 #include "paint/FormPainter.h"
+#include "paint/PaintedPieces.h"
 #include "paint/PixelRect.h"
 
 namespace quil::paint {
@@ -16,7 +17,8 @@ namespace quil::paint {
 // paints only what changed since the one before: the front form's damaged
 // region, and the tooltip's old and new places when it moved, came or went.
 // The screen may be shown at any scale: the picture is then drawn at the
-// device's size, not enlarged from the screen's.
+// device's size, not enlarged from the screen's. A small piece that shows
+// only pictures as it showed them before is copied from then (PaintedPieces).
 //
 //   ScreenPainter screen(800, 600, 1.5);  // a picture of 1200 x 900
 //   for (const PixelRect& piece : screen.Update(form, tooltip)) push(piece);
@@ -34,12 +36,17 @@ class ScreenPainter {
   void PrepareText(const rt::Font& font) { painter_.PrepareText(font); }
 
  private:
+  // Paints the one piece, or copies it from when it showed the same.
+  void PaintPiece(const rt::Form& front, const rt::Tooltip& tooltip, const PixelRect& area);
+
   int width_;
   int height_;
   double scale_ = 1;
   std::unique_ptr<Canvas> canvas_;
   bool whole_ = true;
   FormPainter painter_;
+  PaintedPieces pieces_;
+  const rt::Form* paintedForm_ = nullptr;
   rt::Tooltip tooltip_;
   std::optional<PixelRect> tooltipBox_;
 };

@@ -153,8 +153,15 @@ TEST_P(ScreenPainterTest, AnimationsPaintedPieceByPieceMatchAWholeRepaint) {
     }
   });
 
+  // The second swing shows pieces the first one showed; a new picture in the
+  // same places must not be taken for the old one.
   auto& arrow = Get<rt::PictureBox>("Arrow");
-  ExpectEveryFrameWhole("arrow swinging", 12, [&](int i) { arrow.SetLeft(arrow.Left() + (i < 6 ? 20 : -20)); });
+  ExpectEveryFrameWhole("arrow swinging twice", 24, [&](int i) { arrow.SetLeft(arrow.Left() + (i % 12 < 6 ? 20 : -20)); });
+  auto& sticker = Get<rt::Image>("Sticker");
+  const auto swing = [&](int i) { sticker.SetLeft(sticker.Left() + (i % 4 < 2 ? 20 : -20)); };
+  ExpectEveryFrameWhole("a picture swinging", 8, swing);
+  sticker.SetPicture(SolidPicture(20, 20, 0xFF0000A0));
+  ExpectEveryFrameWhole("another picture swinging the same way", 8, swing);
 }
 
 TEST_P(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint) {
