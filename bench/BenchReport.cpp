@@ -5,6 +5,7 @@
 //   quil-bench-report --startup start.csv --instructions FLOOR QUIL --trace trace.txt
 //                     --idle PERCENT INTERFACE_PERCENT --idle-floors MUSIC_PERCENT STILL_PERCENT
 //                     --rss START_KB WARM_KB AFTER_KB --visits N
+//                     --trace-2x trace-2x.txt --idle-2x INTERFACE_PERCENT
 
 #include <algorithm>
 #include <cmath>
@@ -90,8 +91,8 @@ const AnimationRun* Nth(const std::vector<AnimationRun>& runs, std::size_t n) {
   return n < runs.size() ? &runs[n] : nullptr;
 }
 
-void FrameCostRow(const std::string& name, const std::vector<FrameCost>& frames, bool (*chosen)(const FrameCost&),
-                  double limitMs) {
+template <class Chosen>
+void FrameCostRow(const std::string& name, const std::vector<FrameCost>& frames, Chosen chosen, double limitMs) {
   std::vector<double> cpu;
   for (const FrameCost& frame : frames)
     if (chosen(frame)) cpu.push_back(frame.cpuUs / 1000.0);
@@ -104,7 +105,40 @@ void FrameCostRow(const std::string& name, const std::vector<FrameCost>& frames,
       Format("<= %.0f ms", limitMs), summary->median <= limitMs);
 }
 
-constexpr long long kWholeScreen = 800LL * 600;
+// The frames of a screen of `whole` pixels: a tile lit, a zoom tick, and the
+// whole screen painted (not counting the first frame).
+void FrameCostRows(const std::vector<FrameCost>& frames, long long whole, const char* scale, double smallMs,
+                   double wholeMs, bool smallOnly = false) {
+  const std::string at = scale;
+  FrameCostRow("tile hover" + at, frames, [whole](const FrameCost& f) {
+    return quil::bench::FrameAfter(f, "handler", "Shape2Image", "MouseMove") && f.pixels < whole;
+  }, smallMs);
+  FrameCostRow("zoom tick" + at, frames, [whole](const FrameCost& f) {
+    return quil::bench::FrameAfter(f, "tick", "TimerZoom") && f.pixels < whole;
+  }, smallMs);
+  if (!smallOnly) {
+    FrameCostRow("page scroll tick" + at, frames, [whole](const FrameCost& f) {
+      return quil::bench::FrameAfter(f, "tick", "TimerPage") && f.pixels < whole;
+    }, smallMs);
+    FrameCostRow("arrow swing tick" + at, frames, [whole](const FrameCost& f) {
+      return quil::bench::FrameAfter(f, "tick", "TimerAR") && f.pixels < whole;
+    }, smallMs);
+  }
+  FrameCostRow("full repaint (reveal, channel screen, menu)" + at, frames, [whole](const FrameCost& f) {
+    return f.pixels == whole && !quil::bench::FrameAfter(f, "start", "");
+  }, wholeMs);
+}
+
+// The interface thread's share at rest: with the arrows' swing its frames are
+// the cost; twice the size may cost a fifth more.
+void IdleRows(const std::string& atOne, const std::string& atTwo) {
+  if (atOne.empty()) return;
+  const double one = std::atof(atOne.c_str());
+  Row("interface thread at rest on the menu", Format("%.3f %% of a core", one), "<= 0.15 %", one <= 0.15);
+  if (atTwo.empty()) return;
+  const double two = std::atof(atTwo.c_str());
+  Row("the same at twice the size", Format("%.3f %% of a core = %.2fx", two, two / one), "<= 1.2x", two <= 1.2 * one);
+}
 
 }  // namespace
 
@@ -178,22 +212,11 @@ int main(int argc, char** argv) {
   AnimationRow("arrow swing, slowest", worst, 12, kArrowTickUs);
 
   Section("Frame cost (CPU of the user-interface thread per frame)");
-  const auto frames = quil::bench::FrameCosts(trace);
-  FrameCostRow("tile hover", frames, [](const FrameCost& f) {
-    return quil::bench::FrameAfter(f, "handler", "Shape2Image", "MouseMove") && f.pixels < kWholeScreen;
-  }, 1);
-  FrameCostRow("zoom tick", frames, [](const FrameCost& f) {
-    return quil::bench::FrameAfter(f, "tick", "TimerZoom") && f.pixels < kWholeScreen;
-  }, 1);
-  FrameCostRow("page scroll tick", frames, [](const FrameCost& f) {
-    return quil::bench::FrameAfter(f, "tick", "TimerPage") && f.pixels < kWholeScreen;
-  }, 1);
-  FrameCostRow("arrow swing tick", frames, [](const FrameCost& f) {
-    return quil::bench::FrameAfter(f, "tick", "TimerAR") && f.pixels < kWholeScreen;
-  }, 1);
-  FrameCostRow("full repaint (reveal, channel screen, menu)", frames, [](const FrameCost& f) {
-    return f.pixels == kWholeScreen && !quil::bench::FrameAfter(f, "start", "");
-  }, 4);
+  FrameCostRows(quil::bench::FrameCosts(trace), 800LL * 600, "", 1, 4);
+  if (!arg("trace-2x").empty()) {
+    std::ifstream traceFile2x(arg("trace-2x"));
+    FrameCostRows(quil::bench::FrameCosts(quil::bench::ParseTrace(traceFile2x)), 1600LL * 1200, ", 2x", 2, 10, true);
+  }
 
   Section("At rest and over time");
   if (!arg("idle").empty()) {
@@ -201,6 +224,7 @@ int main(int argc, char** argv) {
     const double main = std::atof(arg("idle", 1).c_str());
     Row("CPU at rest on the menu, music playing",
         Format("%.2f %% of a core (interface %.2f, sound %.2f)", idle, main, idle - main), "<= 0.5 %", idle <= 0.5);
+    IdleRows(arg("idle", 1), arg("idle-2x"));
   }
   if (!arg("idle-floors", 1).empty()) {
     // What the program cannot spend less on: its music, decoded and mixed, and

@@ -115,8 +115,10 @@ std::vector<AnimationRun> RepeatingRuns(const std::vector<TraceRecord>& trace, c
   std::vector<AnimationRun> runs;
   RunBuilder builder(trace, owner, timer);
   // A run starts where the tick before it ended, so that it spans whole periods.
+  // The last run ends with its last tick (and that tick's frame), not with the trace.
   for (std::size_t first = 1; first + ticksPerRun <= ticks.size(); first += ticksPerRun) {
-    const std::size_t end = first + ticksPerRun < ticks.size() ? ticks[first + ticksPerRun] : trace.size();
+    const std::size_t next = first + ticksPerRun;
+    const std::size_t end = next < ticks.size() ? ticks[next] : ticks[next - 1] + 1;
     runs.push_back(builder.Build(ticks[first - 1] + 1, trace[ticks[first - 1]].us, end));
   }
   return runs;

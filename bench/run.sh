@@ -15,10 +15,13 @@
 #    (CPU share and resident memory), a page scroll there and back, the music
 #    panel up and down, two zooms into a channel screen and back (resident
 #    memory), then VISITS more channel visits over page 1's six game tiles
-#    (resident memory again) and the exit button. KEEP=DIR keeps the trace
+#    (resident memory again) and the exit button. KEEP=DIR keeps the traces
 #    and the hyperfine figures there.
-# 4. quil-bench-report reads it all and prints the table.
-# 5. quil-channel-visits visits the channel screens VISITS times on the tests'
+# 4. A shorter session at twice the size, `quil-os --scale 2` in a private
+#    1600 x 1200 Xvfb, which its window fills: the intro click, the hovers,
+#    the rest and two zooms into a channel screen and back.
+# 5. quil-bench-report reads it all and prints the table.
+# 6. quil-channel-visits visits the channel screens VISITS times on the tests'
 #    virtual clock, painting every frame, and reports its resident memory.
 set -euo pipefail
 
@@ -71,19 +74,25 @@ floor_ir=$(instructions "$floor")
 quil_ir=$(instructions "$program")
 
 # --- 2. what rest costs without the program: its music alone, and a still form --
-hz=$(getconf CLK_TCK)
 idle_seconds=${IDLE_SECONDS:-20}
+# cpu_ns PID [TASK]: the CPU time the threads of a process (or one of them)
+# have run, in nanoseconds: the scheduler's own count, finer than the
+# clock ticks of /proc/PID/stat (a tick is 0.05 % of 20 s).
+cpu_ns() {
+  local tasks=("/proc/$1/task/"*)
+  [[ -n ${2:-} ]] && tasks=("/proc/$1/task/$2")
+  cat "${tasks[@]/%//schedstat}" 2>/dev/null | awk '{ sum += $1 } END { printf "%d", sum }'
+}
 # cpu_share PID SECONDS [TASK]: the CPU share of a process (or of one of its
 # threads) over SECONDS, in percent of a core.
 cpu_share() {
-  local stat="/proc/$1/stat" before after start end
-  [[ -n ${3:-} ]] && stat="/proc/$1/task/$3/stat"
-  before=$(awk '{ print $14 + $15 }' "$stat")
+  local before after start end
+  before=$(cpu_ns "$1" "${3:-}")
   start=$(date +%s.%N)
   sleep "$2"
-  after=$(awk '{ print $14 + $15 }' "$stat")
+  after=$(cpu_ns "$1" "${3:-}")
   end=$(date +%s.%N)
-  awk -v used=$((after - before)) -v hz="$hz" -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", 100 * used / hz / (e - s) }'
+  awk -v used=$((after - before)) -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", 100 * used / 1e9 / (e - s) }'
 }
 # rest_share COMMAND...: the share of COMMAND left alone for idle_seconds.
 rest_share() {
@@ -159,19 +168,62 @@ done
 wait "$program_pid" 2>/dev/null || true
 program_pid=""
 
+# --- 4. the same at twice the size ---------------------------------------------------
+kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null
+Xvfb -displayfd "$fd" -screen 0 1600x1200x24 -nolisten tcp 2>/dev/null &
+xvfb_pid=$!
+read -r -t 10 -u "$fd" display || { echo "Xvfb did not start" >&2; exit 2; }
+export DISPLAY=":$display"
+# The window fills the desktop: the screen's pixel (x, y) is at (2x + 1, 2y + 1).
+click2() { click $((2 * $1 + 1)) $((2 * $2 + 1)); }
+point2() { point $((2 * $1 + 1)) $((2 * $2 + 1)); }
+
+say "traced session at twice the size"
+QUIL_TRACE="$work/trace-2x.txt" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null "$program" --scale 2 2>/dev/null &
+program_pid=$!
+sleep 2.5
+click2 400 300
+sleep 4
+for _ in 1 2 3 4 5 6; do
+  point2 30 30
+  sleep 0.3
+  point2 316 112
+  sleep 0.4
+done
+point2 30 30
+sleep 2
+idle_main_2x=$(cpu_share "$program_pid" "$idle_seconds" "$program_pid")
+visit2() {
+  # shellcheck disable=SC2086  # a tile is its two coordinates
+  click2 ${game_tiles[$1]}
+  sleep 1.2
+  click2 267 512
+  sleep 1
+}
+visit2 0
+visit2 1
+click2 401 561
+for _ in $(seq 50); do
+  kill -0 "$program_pid" 2>/dev/null || break
+  sleep 0.1
+done
+wait "$program_pid" 2>/dev/null || true
+program_pid=""
+
 if [[ -n ${KEEP:-} ]]; then
   mkdir -p "$KEEP"
-  cp "$work/trace.txt" "$work/startup.csv" "$KEEP/"
+  cp "$work/trace.txt" "$work/trace-2x.txt" "$work/startup.csv" "$KEEP/"
 fi
 
-# --- 4. the table -------------------------------------------------------------------
+# --- 5. the table -------------------------------------------------------------------
 echo
 echo "Quil OS benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 "$report" --startup "$work/startup.csv" --instructions "$floor_ir" "$quil_ir" --trace "$work/trace.txt" \
-  --idle "$idle" "$idle_main" --idle-floors "$music_only" "$still_only" --rss "$rss_start" "$rss_warm" "$rss_after" --visits "$visits"
+  --idle "$idle" "$idle_main" --idle-floors "$music_only" "$still_only" --rss "$rss_start" "$rss_warm" "$rss_after" --visits "$visits" \
+  --trace-2x "$work/trace-2x.txt" --idle-2x "$idle_main_2x"
 
-# --- 5. channel visits on the virtual clock ---------------------------------------
+# --- 6. channel visits on the virtual clock ---------------------------------------
 say "$visits channel visits on the virtual clock"
 verdict=ok
 headless=$("$channel_visits" "$visits") || verdict=MISS

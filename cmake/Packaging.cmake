@@ -1,9 +1,8 @@
 # `make package`: a Debian package of the installed tree, built by CPack.
 #
 # The libraries the program links come from dpkg-shlibdeps; what it needs
-# besides is named here: the launcher reads the screen size with xdpyinfo and
-# the menu's text is set in Arial, which fontconfig maps to Liberation Sans.
-# Xephyr and xauth are only needed on a screen other than 800 x 600.
+# besides is named here: the menu's text is set in Arial, which fontconfig
+# maps to Liberation Sans.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quil-os)
@@ -21,8 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QUIL_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "x11-utils, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xserver-xephyr, xauth")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 # CPack indents the lines after the first, the summary.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "game console home menu for the desktop
@@ -31,7 +29,7 @@ health-and-safety warning, 48 channel tiles on four pages light up under
 the pointer with a soft sound, game tiles zoom open into channel screens,
 and background music plays from a five-track playlist.
 .
-The menu needs an 800 x 600 screen; on a screen of another size it runs in
-an 800 x 600 window of a nested X server (Xephyr).")
+The menu's 800 x 600 screen is shown sharp at any size in a window of its
+own, or fullscreen; a game controller can drive it.")
 
 include(CPack)

@@ -3,10 +3,11 @@
 #include <exception>
 #include <iostream>
 #include <memory>
-#include <string_view>
 
 #include "app/ChannelList.h"
 #include "app/ChannelsFile.h"
+#include "app/CommandLine.h"
+#include "app/PadShortcuts.h"
 #include "app/ProcessStarter.h"
 #include "app/Program.h"
 #include "app/TraceFile.h"
@@ -14,36 +15,23 @@
 #include "audio/SdlMixerMultimedia.h"
 #include "sdl/SdlPlatform.h"
 
-namespace {
-
-void Usage(std::FILE* out) {
-  std::fputs("Usage: quil-os [--channels]\n"
-             "Shows the home menu. --channels lists every channel's title and what its \"Start\" runs.\n",
-             out);
-}
-
-}  // namespace
-
 // Two switches in the environment serve the benchmarks:
 //   QUIL_TRACE=FILE          writes a timestamp for every input, handler, timer
 //                            tick, paint, frame and sound effect to FILE;
 //   QUIL_FIRST_FRAME_ONLY=1  ends the program as soon as its first frame is on
 //                            the screen, to time the start.
 int main(int argc, char** argv) {
-  const std::string_view option = argc > 1 ? argv[1] : "";
-  if (option == "-h" || option == "--help") {
-    Usage(stdout);
-    return 0;
-  }
-  if (argc > 2 || (argc == 2 && option != "--channels")) {
-    Usage(stderr);
-    return 2;
+  const quil::app::CommandLine command = quil::app::ParseCommandLine(argc, argv);
+  if (command.help || !command.error.empty()) {
+    if (!command.error.empty()) std::fprintf(stderr, "quil-os: %s\n", command.error.c_str());
+    std::fputs(quil::app::kUsage, command.help ? stdout : stderr);
+    return command.help ? 0 : 2;
   }
   try {
     const quil::app::ChannelsFile channels =
         quil::app::ReadChannelsFile(quil::app::ChannelsFilePath(), quil::app::HomeFolder());
     for (const std::string& problem : channels.problems) std::fprintf(stderr, "Quil OS: %s\n", problem.c_str());
-    if (option == "--channels") {
+    if (command.listChannels) {
       quil::app::ListChannels(channels.commands, std::cout);
       return 0;
     }
@@ -54,7 +42,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<quil::app::TraceFile> trace;
     if (const char* path = std::getenv("QUIL_TRACE"); path && *path)
       trace = std::make_unique<quil::app::TraceFile>(path);
-    quil::sdl::SdlPlatform platform;
+    quil::sdl::SdlPlatform platform(command.window);
+    platform.SetPadShortcuts(quil::app::PadShortcut);
     quil::audio::SdlMixerMultimedia media;
     if (trace) {
       platform.SetTrace(trace.get());

@@ -24,6 +24,15 @@ const std::uint32_t* Canvas::Pixels() const {
   return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface_));
 }
 
+std::uint32_t* Canvas::PixelsToChange() {
+  cairo_surface_flush(surface_);
+  return reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface_));
+}
+
+void Canvas::Changed(const PixelRect& rect) {
+  cairo_surface_mark_dirty_rectangle(surface_, rect.x, rect.y, rect.width, rect.height);
+}
+
 std::vector<std::uint32_t> Canvas::CopyPixels() const {
   const std::uint32_t* pixels = Pixels();
   return {pixels, pixels + static_cast<std::size_t>(width_) * height_};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/Colour.h"
+#include "paint/PixelRect.h"
 
 namespace quil::paint {
 
@@ -25,6 +26,9 @@ class Canvas {
   // Row after row without padding, premultiplied ARGB (opaque once painted).
   const std::uint32_t* Pixels() const;
   std::vector<std::uint32_t> CopyPixels() const;
+  // For writing pixels directly; Changed then tells Cairo which.
+  std::uint32_t* PixelsToChange();
+  void Changed(const PixelRect& rect);
   std::uint32_t PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * width_ + x]; }
   rt::Rgb RgbAt(int x, int y) const;
 

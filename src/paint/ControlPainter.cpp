@@ -1,5 +1,8 @@
 #include "paint/ControlPainter.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "runtime/Frame.h"
 #include "runtime/Image.h"
 #include "runtime/Label.h"
@@ -7,7 +10,6 @@
 #include "runtime/PictureBox.h"
 #include "runtime/Shape.h"
 #include "paint/CairoColour.h"
-#include "paint/PicturePainter.h"
 #include "paint/PixelRect.h"
 #include "paint/ShapePath.h"
 #include "paint/TransportSymbol.h"
@@ -32,12 +34,33 @@ void ClipTo(cairo_t* cr, const PixelRect& box) {
   cairo_clip(cr);
 }
 
+// Fills the rectangle from (left, top) to (right, bottom) of user space with
+// its edges moved to the nearest device pixel: a straight stroke of the
+// screen's pixels stays sharp at any scale, a line of 2 pixels at 1.5 is 3.
+void FillOnDevicePixels(cairo_t* cr, double left, double top, double right, double bottom) {
+  cairo_user_to_device(cr, &left, &top);
+  cairo_user_to_device(cr, &right, &bottom);
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  const double x = std::round(std::min(left, right));
+  const double y = std::round(std::min(top, bottom));
+  cairo_rectangle(cr, x, y, std::round(std::max(left, right)) - x, std::round(std::max(top, bottom)) - y);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 // A one-pixel outline through the pixels from (left, top) to (right, bottom) inclusive.
 void OutlinePixels(cairo_t* cr, int left, int top, int right, int bottom, rt::Colour colour) {
   SetSourceColour(cr, colour);
-  cairo_set_line_width(cr, 1);
-  cairo_rectangle(cr, left + 0.5, top + 0.5, right - left, bottom - top);
-  cairo_stroke(cr);
+  FillOnDevicePixels(cr, left, top, right + 1, top + 1);
+  FillOnDevicePixels(cr, left, bottom, right + 1, bottom + 1);
+  FillOnDevicePixels(cr, left, top + 1, left + 1, bottom);
+  FillOnDevicePixels(cr, right, top + 1, right + 1, bottom);
+}
+
+// A picture that is not stretched keeps its own size from the box's corner.
+PixelRect AtOwnSize(const rt::Picture& picture, const PixelRect& box) {
+  return {box.x, box.y, picture.Width(), picture.Height()};
 }
 
 }  // namespace
@@ -58,10 +81,7 @@ void ControlPainter::Paint(cairo_t* cr, const rt::Control& control) {
 void ControlPainter::PaintImage(cairo_t* cr, const rt::Image& image) {
   if (!image.Picture()) return;
   const PixelRect box = ToPixels(image.Bounds());
-  if (image.Stretch())
-    scaled_.Draw(cr, image.Picture(), box);
-  else
-    DrawPicture(cr, *image.Picture(), box.x, box.y);
+  scaled_.Draw(cr, image.Picture(), image.Stretch() ? box : AtOwnSize(*image.Picture(), box));
 }
 
 void ControlPainter::PaintLabel(cairo_t* cr, const rt::Label& label) {
@@ -97,9 +117,18 @@ void ControlPainter::PaintLine(cairo_t* cr, const rt::Line& line) {
   if (width <= 0) return;
   // An odd width centred on a pixel's middle covers whole pixels.
   const double centre = width % 2 ? 0.5 : 0.0;
-  cairo_move_to(cr, TwipsToWholePixels(line.X1()) + centre, TwipsToWholePixels(line.Y1()) + centre);
-  cairo_line_to(cr, TwipsToWholePixels(line.X2()) + centre, TwipsToWholePixels(line.Y2()) + centre);
+  const double x1 = TwipsToWholePixels(line.X1()) + centre, y1 = TwipsToWholePixels(line.Y1()) + centre;
+  const double x2 = TwipsToWholePixels(line.X2()) + centre, y2 = TwipsToWholePixels(line.Y2()) + centre;
   SetSourceColour(cr, line.BorderColor());
+  // Square ends reach half the width past the end points.
+  const double half = width / 2.0;
+  if (x1 == x2 || y1 == y2) {
+    FillOnDevicePixels(cr, std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half,
+                       std::max(y1, y2) + half);
+    return;
+  }
+  cairo_move_to(cr, x1, y1);
+  cairo_line_to(cr, x2, y2);
   cairo_set_line_width(cr, width);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   cairo_stroke(cr);
@@ -109,7 +138,7 @@ void ControlPainter::PaintPictureBox(cairo_t* cr, const rt::PictureBox& pictureB
   const PixelRect box = ToPixels(pictureBox.Bounds());
   ClipTo(cr, box);
   FillRect(cr, box, pictureBox.BackColor());
-  if (pictureBox.Picture()) DrawPicture(cr, *pictureBox.Picture(), box.x, box.y);
+  if (pictureBox.Picture()) scaled_.Draw(cr, pictureBox.Picture(), AtOwnSize(*pictureBox.Picture(), box));
 }
 
 void ControlPainter::PaintFrame(cairo_t* cr, const rt::Frame& frame) {

@@ -25,6 +25,7 @@ class ControlPainter {
   explicit ControlPainter(TextPainter& text) : text_(text) {}
 
   void Paint(cairo_t* cr, const rt::Control& control);
+  void ForgetScaledPictures() { scaled_.Clear(); }
 
  private:
   void PaintImage(cairo_t* cr, const rt::Image& image);

@@ -4,10 +4,34 @@
 #include "paint/CairoColour.h"
 #include "paint/Canvas.h"
 #include "paint/DamageRects.h"
+#include "paint/DeviceScale.h"
 #include "paint/PixelRect.h"
 #include "paint/ScreenSize.h"
 
 namespace quil::paint {
+namespace {
+
+// Clips `cr` to `area` rounded out to whole device pixels, so that no device
+// pixel at the area's edge is left half painted, and returns the screen
+// pixels those device pixels show: the area to paint.
+std::vector<PixelRect> ClipToDevicePixels(cairo_t* cr, std::span<const PixelRect> area) {
+  cairo_matrix_t screen;
+  cairo_get_matrix(cr, &screen);
+  const double scale = screen.xx;
+  std::vector<PixelRect> reached;
+  reached.reserve(area.size());
+  cairo_identity_matrix(cr);
+  for (const PixelRect& piece : area) {
+    const PixelRect device = ScaledOutward(piece, scale);
+    cairo_rectangle(cr, device.x, device.y, device.width, device.height);
+    reached.push_back(UnscaledOutward(device, scale));
+  }
+  cairo_clip(cr);
+  cairo_set_matrix(cr, &screen);
+  return reached;
+}
+
+}  // namespace
 
 void FormPainter::Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth,
                         int screenHeight) {
@@ -19,12 +43,11 @@ void FormPainter::Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& to
                         int screenHeight, std::span<const PixelRect> area) {
   if (area.empty()) return;
   cairo_save(cr);
-  for (const PixelRect& piece : area) cairo_rectangle(cr, piece.x, piece.y, piece.width, piece.height);
-  cairo_clip(cr);
+  const std::vector<PixelRect> reached = ClipToDevicePixels(cr, area);
   SetSourceColour(cr, form.BackColor());
   cairo_paint(cr);
-  PaintContents(cr, form, nullptr, area);
-  if (const auto box = TooltipBox(tooltip, screenWidth, screenHeight); box && Touches(*box, area))
+  PaintContents(cr, form, nullptr, reached);
+  if (const auto box = TooltipBox(tooltip, screenWidth, screenHeight); box && Touches(*box, reached))
     tooltip_.Paint(cr, tooltip, screenWidth, screenHeight);
   cairo_restore(cr);
 }
@@ -59,8 +82,9 @@ void FormPainter::PaintContents(cairo_t* cr, const rt::Form& form, const rt::Fra
   }
 }
 
-std::vector<std::uint32_t> PaintToPixels(const rt::Form& form, const rt::Tooltip& tooltip) {
-  Canvas canvas(kScreenWidth, kScreenHeight);
+std::vector<std::uint32_t> PaintToPixels(const rt::Form& form, const rt::Tooltip& tooltip, double scale) {
+  Canvas canvas(ScaledLength(kScreenWidth, scale), ScaledLength(kScreenHeight, scale));
+  cairo_scale(canvas.Context(), scale, scale);
   FormPainter painter;
   painter.Paint(canvas.Context(), form, tooltip, kScreenWidth, kScreenHeight);
   return canvas.CopyPixels();

@@ -16,7 +16,7 @@
 
 namespace quil::paint {
 
-// Paints a whole form at one pixel per 15 twips, back to front: the ground,
+// Paints a whole form at one screen pixel per 15 twips, back to front: the ground,
 // the windowless controls, then the windowed ones (each frame with the controls
 // inside it), each group from its last control in design order to its first;
 // the tooltip over all. Keep one painter for the life of a window: it caches text.
@@ -28,11 +28,16 @@ class FormPainter {
   void Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth, int screenHeight);
   // Paints only `area` (pixels of the screen); nothing outside it changes, and
   // controls that do not reach into it are not drawn at all. Screen pixels are
-  // user space of `cr` as the caller set it up.
+  // user space of `cr` as the caller set it up: the device's own, or scaled
+  // alike in both directions for a screen shown larger or smaller. Text and
+  // shapes are drawn at the device's scale; pictures are scaled to it.
   void Paint(cairo_t* cr, const rt::Form& form, const rt::Tooltip& tooltip, int screenWidth, int screenHeight,
              std::span<const PixelRect> area);
   // Loads the text machinery and a font ahead of the first text drawn.
   void PrepareText(const rt::Font& font) { text_.Prepare(font); }
+  // Lets go of the pictures kept scaled for the device: after a change of
+  // scale they would never be drawn again.
+  void ForgetScaledPictures() { controls_.ForgetScaledPictures(); }
   // Where the tooltip's box lies on the screen; nothing when none is shown.
   std::optional<PixelRect> TooltipBox(const rt::Tooltip& tooltip, int screenWidth, int screenHeight);
 
@@ -44,8 +49,9 @@ class FormPainter {
   TooltipPainter tooltip_;
 };
 
-// The form as the 800 x 600 screen shows it: premultiplied ARGB pixels, row
-// after row. For tests and tools; a window keeps its own FormPainter.
-std::vector<std::uint32_t> PaintToPixels(const rt::Form& form, const rt::Tooltip& tooltip = {});
+// The form as the 800 x 600 screen shows it, at `scale` device pixels to a
+// screen pixel: premultiplied ARGB pixels, row after row. For tests and tools;
+// a window keeps its own FormPainter.
+std::vector<std::uint32_t> PaintToPixels(const rt::Form& form, const rt::Tooltip& tooltip = {}, double scale = 1);
 
 }  // namespace quil::paint

@@ -1,6 +1,10 @@
 #include "paint/PicturePainter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+
+#include "paint/DeviceScale.h"
 
 namespace quil::paint {
 namespace {
@@ -46,6 +50,28 @@ void DrawPictureStretched(cairo_t* cr, const rt::Picture& picture, const PixelRe
   cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
   cairo_paint(cr);
   cairo_restore(cr);
+}
+
+rt::PictureRef ScaledPicture(const rt::Picture& picture, double scale) {
+  const int width = std::max(1, ScaledLength(picture.Width(), scale));
+  const int height = std::max(1, ScaledLength(picture.Height(), scale));
+  SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  cairo_t* cr = cairo_create(surface.get());
+  DrawPictureStretched(cr, picture, PixelRect{0, 0, width, height});
+  cairo_destroy(cr);
+  cairo_surface_flush(surface.get());
+  const unsigned char* data = cairo_image_surface_get_data(surface.get());
+  const int stride = cairo_image_surface_get_stride(surface.get());
+  rt::Picture::Pixels32 pixels;
+  pixels.reserve(static_cast<std::size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+    pixels.insert(pixels.end(), row, row + width);
+  }
+  const rt::Picture::HotSpot hot = picture.Hot();
+  return std::make_shared<rt::Picture>(
+      width, height, std::move(pixels),
+      rt::Picture::HotSpot{static_cast<int>(std::lround(hot.x * scale)), static_cast<int>(std::lround(hot.y * scale))});
 }
 
 }  // namespace quil::paint

@@ -11,5 +11,7 @@ namespace quil::paint {
 void DrawPicture(cairo_t* cr, const rt::Picture& picture, double x, double y);
 // Draws a picture scaled to fill `box`.
 void DrawPictureStretched(cairo_t* cr, const rt::Picture& picture, const PixelRect& box);
+// The picture drawn afresh `scale` times its size, its hot spot moved with it.
+rt::PictureRef ScaledPicture(const rt::Picture& picture, double scale);
 
 }  // namespace quil::paint

@@ -2,6 +2,8 @@
 
 #include "paint/PicturePainter.h"
 
+#include <cmath>
+
 namespace quil::paint {
 namespace {
 
@@ -47,9 +49,24 @@ cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int w
 }
 
 void ScaledPictures::Draw(cairo_t* cr, const rt::PictureRef& picture, const PixelRect& box) {
-  if (!picture || picture->Width() <= 0 || picture->Height() <= 0 || box.width <= 0 || box.height <= 0) return;
-  cairo_set_source_surface(cr, SurfaceFor(picture, box.width, box.height), box.x, box.y);
-  cairo_paint(cr);
+  if (!picture || picture->Width() <= 0 || picture->Height() <= 0) return;
+  double left = box.x, top = box.y, right = box.x + box.width, bottom = box.y + box.height;
+  cairo_user_to_device(cr, &left, &top);
+  cairo_user_to_device(cr, &right, &bottom);
+  const int x = static_cast<int>(std::lround(left));
+  const int y = static_cast<int>(std::lround(top));
+  const int width = static_cast<int>(std::lround(right)) - x;
+  const int height = static_cast<int>(std::lround(bottom)) - y;
+  if (width <= 0 || height <= 0) return;
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  if (width == picture->Width() && height == picture->Height()) {
+    DrawPicture(cr, *picture, x, y);
+  } else {
+    cairo_set_source_surface(cr, SurfaceFor(picture, width, height), x, y);
+    cairo_paint(cr);
+  }
+  cairo_restore(cr);
 }
 
 }  // namespace quil::paint

@@ -11,9 +11,11 @@
 
 namespace quil::paint {
 
-// Stretched pictures, scaled once per size and kept while the picture lives:
-// a tile picture drawn in every frame of a page scroll is filtered once, not
-// in every frame, and a channel screen's screenshot goes with its screen.
+// Pictures as the device shows them: stretched to their box, and scaled with
+// the screen when it is shown larger or smaller. Each is filtered once per
+// size and the copy kept while the picture lives: a tile picture drawn in
+// every frame of a page scroll is filtered once, not in every frame, and a
+// channel screen's screenshot goes with its screen.
 //
 //   ScaledPictures scaled;
 //   scaled.Draw(cr, image.Picture(), box);
@@ -24,8 +26,12 @@ class ScaledPictures {
   ScaledPictures(const ScaledPictures&) = delete;
   ScaledPictures& operator=(const ScaledPictures&) = delete;
 
-  // Draws `picture` scaled to fill `box`, over what is already there.
+  // Draws `picture` scaled to fill `box` (user space of `cr`), over what is
+  // already there. The box is rounded to whole device pixels, so a picture at
+  // a scale that is not whole has sharp edges too.
   void Draw(cairo_t* cr, const rt::PictureRef& picture, const PixelRect& box);
+  // Lets every copy go: once the screen's scale changed, none is drawn again.
+  void Clear();
 
  private:
   struct Scaled {
@@ -38,7 +44,6 @@ class ScaledPictures {
 
   cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, int width, int height);
   void ForgetLetGo();
-  void Clear();
 
   std::map<Key, Scaled> scaled_;
 };

@@ -12,7 +12,7 @@ bool AnswersBox(SDL_Keycode key) {
 }  // namespace
 
 MessageBoxWindow::MessageBoxWindow(paint::TextPainter& text)
-    : text_(text), window_("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP) {}
+    : text_(text), window_("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_BORDERLESS) {}
 
 void MessageBoxWindow::Open(const rt::MessageBoxRequest& message, SDL_Window* owner) {
   painter_.emplace(text_, message);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "paint/PicturePainter.h"
 #include "sdl/PictureSurface.h"
 
 namespace quil::sdl {
@@ -18,14 +19,25 @@ PointerCursor::~PointerCursor() {
 void PointerCursor::Set(const rt::PictureRef& picture) {
   if (picture == picture_) return;
   picture_ = picture;
+  Make();
+}
+
+void PointerCursor::SetScale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  if (picture_) Make();
+}
+
+void PointerCursor::Make() {
   SDL_Cursor* previous = cursor_;
   cursor_ = nullptr;
-  hidden_ = picture && picture->FullyTransparent();
-  if (picture && !hidden_) {
-    if (SurfacePtr surface = StraightAlphaSurface(*picture)) {
-      const rt::Picture::HotSpot hot = picture->Hot();
-      cursor_ = SDL_CreateColorCursor(surface.get(), std::clamp(hot.x, 0, picture->Width() - 1),
-                                      std::clamp(hot.y, 0, picture->Height() - 1));
+  hidden_ = picture_ && picture_->FullyTransparent();
+  if (picture_ && !hidden_) {
+    const rt::PictureRef shown = scale_ == 1 ? picture_ : paint::ScaledPicture(*picture_, scale_);
+    if (SurfacePtr surface = StraightAlphaSurface(*shown)) {
+      const rt::Picture::HotSpot hot = shown->Hot();
+      cursor_ = SDL_CreateColorCursor(surface.get(), std::clamp(hot.x, 0, shown->Width() - 1),
+                                      std::clamp(hot.y, 0, shown->Height() - 1));
     }
   }
   Apply();

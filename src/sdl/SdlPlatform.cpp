@@ -9,11 +9,11 @@
 
 #include "runtime/Form.h"
 #include "runtime/Twips.h"
+#include "sdl/DisplayWait.h"
 #include "sdl/KeyMap.h"
 #include "sdl/LocalDate.h"
 #include "sdl/MessageBoxWindow.h"
 #include "paint/ScreenSize.h"
-#include "sdl/SdlWindow.h"
 #include "sdl/WindowIcon.h"
 
 namespace quil::sdl {
@@ -21,10 +21,10 @@ namespace {
 
 rt::InputEvent Input(rt::InputEvent::Type type) { return rt::InputEvent{type}; }
 
-rt::InputEvent Pointer(rt::InputEvent::Type type, int x, int y) {
+rt::InputEvent Pointer(rt::InputEvent::Type type, PixelPoint at) {
   rt::InputEvent input{type};
-  input.x = x;
-  input.y = y;
+  input.x = at.x;
+  input.y = at.y;
   return input;
 }
 
@@ -38,6 +38,12 @@ Uint32 WindowOf(const SDL_Event& event) {
   }
 }
 
+// How often SDL's events are pumped with nothing from the server: with a
+// controller plugged in as often as a frame, so that its buttons answer at
+// once; else now and then, for a controller plugged in and a signal.
+constexpr rt::Micros kControllerPump = 16'000;
+constexpr rt::Micros kQuietPump = 1'000'000;
+
 // An idle job may take some tens of milliseconds; it runs only before a wait
 // at least this long, so it never holds up a timer that is about to tick.
 constexpr rt::Micros kIdleJobRoom = 100'000;
@@ -50,9 +56,12 @@ long long PixelCount(const std::vector<paint::PixelRect>& rects) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() : screen_(paint::kScreenWidth, paint::kScreenHeight) {
+SdlPlatform::SdlPlatform(const WindowOptions& options)
+    : window_(options), screen_(paint::kScreenWidth, paint::kScreenHeight, window_.Scale()) {
   // The first text on screen would otherwise wait for fontconfig to start.
   WhenIdle([this] { screen_.PrepareText(rt::Font{"Arial", 9}); });
+  // Looking for controllers is no business of the first frame either.
+  WhenIdle([this] { pad_.Start(); });
 }
 
 SdlPlatform::~SdlPlatform() = default;
@@ -63,18 +72,35 @@ rt::Micros SdlPlatform::Now() {
 }
 
 std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
+  if (auto input = Pending()) return input;
   RunIdleJobs(deadline);
   SDL_Event event;
-  while (NextEvent(event, deadline))
-    if (auto input = Translate(event)) return input;
-  return std::nullopt;
+  for (;;) {
+    // A gliding pointer wakes the wait for each of its steps.
+    const rt::Micros step = pad_.NextStep();
+    if (NextEvent(event, std::min(deadline, step))) {
+      if (auto input = Translate(event)) return input;
+      if (auto input = Pending()) return input;
+    } else if (step < deadline) {
+      pad_.Step(Now());
+    } else {
+      return std::nullopt;
+    }
+  }
+}
+
+std::optional<rt::InputEvent> SdlPlatform::Pending() {
+  if (pending_.empty()) return std::nullopt;
+  const rt::InputEvent input = pending_.front();
+  pending_.pop_front();
+  return input;
 }
 
 // One after another while room is left: the black second is the only long
 // wait before the warning's pulse, and the sound device must be open by the
 // first click.
 void SdlPlatform::RunIdleJobs(rt::Micros deadline) {
-  while (!idleJobs_.empty() && window_ && deadline - Now() >= kIdleJobRoom &&
+  while (!idleJobs_.empty() && window_.IsOpen() && deadline - Now() >= kIdleJobRoom &&
          !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
     auto job = std::move(idleJobs_.front());
     idleJobs_.pop_front();
@@ -83,6 +109,28 @@ void SdlPlatform::RunIdleJobs(rt::Micros deadline) {
 }
 
 bool SdlPlatform::NextEvent(SDL_Event& event, rt::Micros deadline) {
+  if (!display_ && window_.IsOpen()) display_ = DisplayWait::For(window_.Get());
+  if (!display_) return NextSdlEvent(event, deadline);
+  for (;;) {
+    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+    const rt::Micros now = Now();
+    if (now >= nextPump_ || display_->Queued()) {
+      SDL_PumpEvents();
+      // Controllers are read by pumping, and so are the signals SDL turns
+      // into a quit and anything another thread hands SDL.
+      nextPump_ = now + (pad_.AnyOpen() ? kControllerPump : kQuietPump);
+      if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+    }
+    if (display_->Wait(std::max<rt::Micros>(0, std::min(deadline, nextPump_) - now))) {
+      nextPump_ = now;
+    } else if (Now() >= deadline) {
+      return false;
+    }
+  }
+}
+
+// Before the main window there is no connection of ours to wait on.
+bool SdlPlatform::NextSdlEvent(SDL_Event& event, rt::Micros deadline) {
   if (deadline == rt::kForever) return SDL_WaitEvent(&event) == 1;
   const rt::Micros left = deadline - Now();
   if (left <= 0) return SDL_PollEvent(&event) == 1;
@@ -95,24 +143,39 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
   using Type = rt::InputEvent::Type;
   if (event.type == SDL_QUIT) return Input(Type::CloseRequested);
   if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) return Key(event.key);
+  if (Gamepads::Concerns(event)) {
+    pad_.Handle(event, shownForm_, BoxOpen(), Now(), pending_);
+    // A controller just plugged in is read as often as any other from now on.
+    if (pad_.AnyOpen()) nextPump_ = std::min(nextPump_, Now() + kControllerPump);
+    return Pending();
+  }
   const Uint32 window = WindowOf(event);
   if (IsBox(window)) return ToBox(event);
-  if (!IsMain(window)) return std::nullopt;
+  if (!window_.Is(window)) return std::nullopt;
   switch (event.type) {
     case SDL_WINDOWEVENT:
       return WindowChanged(event.window);
     case SDL_MOUSEMOTION:
-      return Pointer(Type::PointerMove, event.motion.x, event.motion.y);
+      pad_.MouseMoved(event.motion.x, event.motion.y);
+      return PointerAt(Type::PointerMove, event.motion.x, event.motion.y);
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       if (event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
-      if (event.type == SDL_MOUSEBUTTONUP) return Pointer(Type::PointerUp, event.button.x, event.button.y);
+      if (event.type == SDL_MOUSEBUTTONUP) return PointerAt(Type::PointerUp, event.button.x, event.button.y);
       // A click on the window behind a modal box calls the box to the front.
       if (BoxOpen()) box_->Raise();
-      return Pointer(Type::PointerDown, event.button.x, event.button.y);
+      return PointerAt(Type::PointerDown, event.button.x, event.button.y);
     default:
       return std::nullopt;
   }
+}
+
+// The bars beside the screen are no part of it: the pointer there is off the
+// screen. A button let go there still ends the press that began on the screen.
+std::optional<rt::InputEvent> SdlPlatform::PointerAt(rt::InputEvent::Type type, int x, int y) {
+  if (type == rt::InputEvent::Type::PointerUp) return Pointer(type, window_.Place().ToScreenBeyond(x, y));
+  if (const auto at = window_.Place().ToScreen(x, y)) return Pointer(type, *at);
+  return std::nullopt;
 }
 
 std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& event) {
@@ -123,19 +186,39 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
     case SDL_WINDOWEVENT_ENTER:
       pointer_.OverForm(true);
       return std::nullopt;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      Resized();
+      return std::nullopt;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED:
       // The last frame is kept here, so the forms need not paint again.
-      window_->Show(screen_.Image());
+      window_.Show(screen_.Image());
       return std::nullopt;
     default:
       return std::nullopt;
   }
 }
 
+// A new size may call for a new scale: the last frame is then painted afresh
+// at the new size, not enlarged.
+void SdlPlatform::Resized() {
+  window_.Resized();
+  pointer_.SetScale(window_.Scale());
+  if (window_.Scale() != screen_.Scale() && shownForm_) {
+    screen_.SetScale(window_.Scale());
+    screen_.Update(*shownForm_, shownTooltip_);
+  }
+  window_.Show(screen_.Image());
+}
+
 std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
   const bool down = event.type == SDL_KEYDOWN;
+  // F11 is the window's own, in both directions; the forms never see it.
+  if (window_.Scaled() && event.keysym.scancode == SDL_SCANCODE_F11) {
+    if (down && !event.repeat) window_.ToggleFullscreen();
+    return std::nullopt;
+  }
   const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldByBox_.size();
   if (BoxOpen()) {
     keysHeldByBox_.set(scancode, down);
@@ -162,27 +245,33 @@ std::optional<rt::InputEvent> SdlPlatform::ToBox(const SDL_Event& event) {
   return std::nullopt;
 }
 
-bool SdlPlatform::IsMain(unsigned windowId) const { return window_ && window_->Id() == windowId; }
 bool SdlPlatform::IsBox(unsigned windowId) const { return box_ && box_->Id() == windowId; }
 bool SdlPlatform::BoxOpen() const { return box_ && box_->IsOpen(); }
 
 void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
+  shownForm_ = &front;
+  shownTooltip_ = tooltip;
+  const bool first = !window_.IsOpen();
+  if (first) {
+    window_.Open();
+    screen_.SetScale(window_.Scale());
+    pointer_.SetScale(window_.Scale());
+  }
   const std::vector<paint::PixelRect> changed = screen_.Update(front, tooltip);
-  const bool first = !window_;
-  if (first) window_ = std::make_unique<SdlWindow>("Quil OS", 0, 0, paint::kScreenWidth, paint::kScreenHeight, 0);
   if (first)
-    window_->Show(screen_.Image());
+    window_.Show(screen_.Image());
   else if (!changed.empty())
-    window_->Show(screen_.Image(), changed);
+    window_.Show(screen_.Image(), changed);
   // A frame whose changes all lay off the screen pushes nothing: 0 pixels.
-  if (trace_)
-    trace_->Record(rt::TraceKind::Present, front.Name(),
-                   std::to_string(first ? paint::kScreenWidth * paint::kScreenHeight : PixelCount(changed)), "pixels");
+  if (trace_) {
+    const long long pushed = first ? 1LL * screen_.Image().Width() * screen_.Image().Height() : PixelCount(changed);
+    trace_->Record(rt::TraceKind::Present, front.Name(), std::to_string(pushed), "pixels");
+  }
   if (first && firstFrame_) firstFrame_();
   // The icon waits for the first frame: decoding it is no business of the black screen.
   if (front.Icon() != icon_) {
     icon_ = front.Icon();
-    SetWindowIcon(window_->Get(), icon_);
+    SetWindowIcon(window_.Get(), icon_);
   }
 }
 
@@ -190,20 +279,24 @@ void SdlPlatform::SetPointer(const rt::PictureRef& picture) { pointer_.Set(pictu
 
 void SdlPlatform::OpenMessageBox(const rt::MessageBoxRequest& message) {
   if (!box_) box_ = std::make_unique<MessageBoxWindow>(boxText_);
-  box_->Open(message, window_ ? window_->Get() : nullptr);
+  box_->Open(message, window_.Get());
 }
 
 void SdlPlatform::CloseMessageBox() {
   if (box_) box_->Hide();
   pointer_.OverForm(true);
   // The box took the keyboard; without a window manager nobody would give it back.
-  if (window_) {
-    SDL_RaiseWindow(window_->Get());
-    SDL_SetWindowInputFocus(window_->Get());
+  if (window_.IsOpen()) {
+    SDL_RaiseWindow(window_.Get());
+    SDL_SetWindowInputFocus(window_.Get());
   }
 }
 
 rt::ScreenMetrics SdlPlatform::Screen() {
+  // Scaled, the screen is the window's picture, whatever the desktop's size.
+  if (window_.Scaled())
+    return {rt::PixelsToTwips(paint::kScreenWidth), rt::PixelsToTwips(paint::kScreenHeight), rt::kTwipsPerPixel,
+            rt::kTwipsPerPixel};
   SDL_DisplayMode mode;
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
   return {rt::PixelsToTwips(mode.w), rt::PixelsToTwips(mode.h), rt::kTwipsPerPixel, rt::kTwipsPerPixel};

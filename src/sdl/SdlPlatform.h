@@ -9,10 +9,14 @@
 
 #include "runtime/Platform.h"
 #include "runtime/Trace.h"
+#include "sdl/DisplayWait.h"
+#include "sdl/MainWindow.h"
+#include "sdl/PadInput.h"
 #include "sdl/PointerCursor.h"
 #include "paint/ScreenPainter.h"
 #include "paint/TextPainter.h"
 #include "sdl/VideoSubsystem.h"
+#include "sdl/WindowOptions.h"
 
 union SDL_Event;
 struct SDL_WindowEvent;
@@ -21,17 +25,19 @@ struct SDL_KeyboardEvent;
 namespace quil::sdl {
 
 class MessageBoxWindow;
-class SdlWindow;
 
-// The real desktop behind the form runtime, on SDL2: the 800 x 600 main window
-// at the screen's origin (made on the first Present), mouse and keyboard input,
-// the pointer picture as cursor and the modal message box window.
+// The real desktop behind the form runtime, on SDL2: the main window (made on
+// the first Present), mouse and keyboard input, the pointer picture as cursor
+// and the modal message box window. The main window covers an 800 x 600
+// desktop from its origin, or, scaled, shows the 800 x 600 screen at any size
+// in a window of its own; F11 then turns it fullscreen and back. Game
+// controllers drive the pointer (PadInput).
 //
 //   quil::sdl::SdlPlatform platform;      // throws std::runtime_error without a display
 //   quil::rt::Application app(platform);
 class SdlPlatform final : public rt::Platform {
  public:
-  SdlPlatform();
+  explicit SdlPlatform(const WindowOptions& options = {});
   ~SdlPlatform() override;
 
   rt::Micros Now() override;
@@ -51,22 +57,33 @@ class SdlPlatform final : public rt::Platform {
   void OnFirstFrame(std::function<void()> done) { firstFrame_ = std::move(done); }
   // Records every frame pushed to the screen in `sink`.
   void SetTrace(rt::TraceSink* sink) { trace_ = sink; }
+  // What a controller's buttons besides A click on each screen.
+  void SetPadShortcuts(PadShortcuts shortcuts) { pad_.SetShortcuts(std::move(shortcuts)); }
 
  private:
+  std::optional<rt::InputEvent> Pending();
   bool NextEvent(SDL_Event& event, rt::Micros deadline);
+  bool NextSdlEvent(SDL_Event& event, rt::Micros deadline);
   void RunIdleJobs(rt::Micros deadline);
   std::optional<rt::InputEvent> Translate(const SDL_Event& event);
   std::optional<rt::InputEvent> WindowChanged(const SDL_WindowEvent& event);
+  std::optional<rt::InputEvent> PointerAt(rt::InputEvent::Type type, int x, int y);
+  void Resized();
   std::optional<rt::InputEvent> Key(const SDL_KeyboardEvent& event);
   std::optional<rt::InputEvent> ToBox(const SDL_Event& event);
-  bool IsMain(unsigned windowId) const;
   bool IsBox(unsigned windowId) const;
   bool BoxOpen() const;
 
   // Declared first: SDL goes last, after every window and cursor.
   VideoSubsystem video_;
+  MainWindow window_;
+  PadInput pad_{window_};
   paint::ScreenPainter screen_;  // the last frame shown, pushed again on exposure
-  std::unique_ptr<SdlWindow> window_;
+  // The form and tooltip of the last frame, for painting it afresh at a new
+  // scale. The runtime presents its front form before every wait for input,
+  // so while input is awaited this is the front form, alive.
+  const rt::Form* shownForm_ = nullptr;
+  rt::Tooltip shownTooltip_;
   std::vector<rt::PictureRef> icon_;
   PointerCursor pointer_;
   paint::TextPainter boxText_;
@@ -74,6 +91,11 @@ class SdlPlatform final : public rt::Platform {
   std::unique_ptr<MessageBoxWindow> box_;
   // Keys that went down while the box was open: their release is the box's too.
   std::bitset<512> keysHeldByBox_;
+  // Inputs made by one event beyond the one returned for it (a shortcut's click).
+  std::deque<rt::InputEvent> pending_;
+  // The X connection, waited on once the main window is there.
+  std::unique_ptr<DisplayWait> display_;
+  rt::Micros nextPump_ = 0;
   std::deque<std::function<void()>> idleJobs_;
   std::function<void()> firstFrame_;
   rt::TraceSink* trace_ = nullptr;

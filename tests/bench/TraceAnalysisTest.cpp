@@ -113,6 +113,10 @@ TEST(TraceAnalysis, CountsTicksGapsAndFramesOfEachRun) {
   EXPECT_EQ(repeating[1].changingTicks, 1) << "the pause changed nothing";
   EXPECT_EQ(repeating[1].frames, 1);
   EXPECT_EQ(RepeatingRuns(trace, "Form1", "TimerZoom", 2, 100000, 160000).size(), 1u);
+  // Three ticks in the window make one run of two: the ticks after the window belong to none.
+  const auto window = RepeatingRuns(trace, "Form1", "TimerZoom", 2, 100000, 150000);
+  ASSERT_EQ(window.size(), 1u);
+  EXPECT_EQ(window[0].ticks, 2);
 }
 
 TEST(TraceAnalysis, FrameCostsAndHoverLatencyFollowTheWorkThatLedToThem) {

@@ -182,11 +182,63 @@ wait_for_main_window() {
   [[ "$geometry" == *"Position:0,0"*"Geometry:800x600"* ]] || fail "main window misplaced: $geometry"
 }
 
+# --- the screen in a scaled window ---------------------------------------------
+# Started with --window (as the launcher starts it) the program shows its
+# 800 x 600 screen scaled into a window of any size, in the middle, with black
+# bars where the window's shape differs. The input helpers and pixels take the
+# screen's pixels and find them on the desktop; shoot takes the screen's part
+# of the desktop. Counts over regions of a shot are in the window's pixels.
+
+# Where the screen lies on the desktop; the whole desktop until a scaled
+# window is followed.
+E2E_SCREEN_X=0
+E2E_SCREEN_Y=0
+E2E_SCREEN_SCALE=1
+E2E_SCREEN_CROP=""
+E2E_WINDOW=""
+
+# wait_for_scaled_window: the "Quil OS" window is up; follows it.
+wait_for_scaled_window() {
+  wait_until 10 'the "Quil OS" window' window_shown "Quil OS"
+  E2E_WINDOW=$(xdotool search --onlyvisible --name '^Quil OS$' | head -1)
+  follow_scaled_window
+}
+
+# follow_scaled_window: takes the window's place and size as they are now, and
+# with them the screen's: as large as fits with its shape kept, in the middle.
+# Sets E2E_WINDOW_GEOMETRY to WxH+X+Y of the window's inside.
+follow_scaled_window() {
+  local x y width height
+  # xwininfo, not xdotool: under a window manager xdotool counts the frame twice.
+  read -r x y width height < <(xwininfo -id "$E2E_WINDOW" |
+    awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+         /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
+  # shellcheck disable=SC2034  # read by the scenarios
+  E2E_WINDOW_GEOMETRY="${width}x${height}+${x}+${y}"
+  read -r E2E_SCREEN_SCALE E2E_SCREEN_X E2E_SCREEN_Y E2E_SCREEN_CROP < <(
+    awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" 'BEGIN {
+      s = w / 800; if (h / 600 < s) s = h / 600
+      sw = int(800 * s + 0.5); sh = int(600 * s + 0.5)
+      left = x + int((w - sw) / 2); top = y + int((h - sh) / 2)
+      printf "%.6f %d %d %dx%d+%d+%d\n", s, left, top, sw, sh, left, top
+    }')
+}
+
+# desktop_point X Y: the desktop pixel in the middle of where the screen pixel (X, Y) is shown.
+desktop_point() {
+  awk -v x="$1" -v y="$2" -v s="$E2E_SCREEN_SCALE" -v left="$E2E_SCREEN_X" -v top="$E2E_SCREEN_Y" \
+    'BEGIN { printf "%d %d\n", left + int((x + 0.5) * s), top + int((y + 0.5) * s) }'
+}
+
 # --- screenshots ------------------------------------------------------------
 
 # shoot NAME: a screenshot of the whole screen as $E2E_WORK/NAME.png.
 shoot() {
-  import -window root "$E2E_WORK/$1.png"
+  if [[ -n "$E2E_SCREEN_CROP" ]]; then
+    import -window root -crop "$E2E_SCREEN_CROP" +repage "$E2E_WORK/$1.png"
+  else
+    import -window root "$E2E_WORK/$1.png"
+  fi
 }
 
 # shot NAME: the file of a screenshot, NAME.png, or NAME.ppm when a burst took it.
@@ -222,13 +274,18 @@ burst_pixels() {
   convert "${files[@]}" -format "${format% }\n" info:
 }
 
-# pixels SHOT X,Y...: prints R,G,B (0-255) of each point, one per line.
+# pixels SHOT X,Y...: prints R,G,B (0-255) of each point, one per line. The
+# points are screen pixels, found where a scaled window shows them.
 pixels() {
   local image format="" point x y
   image=$(shot "$1")
   shift
   for point in "$@"; do
     x=${point%,*} y=${point#*,}
+    if [[ "$E2E_SCREEN_SCALE" != 1 ]]; then
+      read -r x y < <(awk -v x="$x" -v y="$y" -v s="$E2E_SCREEN_SCALE" \
+        'BEGIN { printf "%d %d\n", int((x + 0.5) * s), int((y + 0.5) * s) }')
+    fi
     format+="%[fx:round(255*p{$x,$y}.r)],%[fx:round(255*p{$x,$y}.g)],%[fx:round(255*p{$x,$y}.b)]\n"
   done
   convert "$image" -format "$format" info:
@@ -425,8 +482,16 @@ pointer_visible() { [[ $(pointer_state) == visible ]]; }
 
 # --- input ------------------------------------------------------------------
 
-point_at() { xdotool mousemove "$1" "$2"; }
-click_at() { xdotool mousemove "$1" "$2" click 1; }
+# point_at X, click_at X Y: to the screen pixel (X, Y) wherever the screen is shown.
+point_at() {
+  local at
+  read -r -a at < <(desktop_point "$1" "$2")
+  xdotool mousemove "${at[@]}"
+}
+click_at() {
+  point_at "$1" "$2"
+  xdotool click 1
+}
 
 # reveal_menu: waits for the warning picture and clicks it, between the
 # columns of tiles; CLICK_MARK is the sound position of the click, CLICK_MS

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # An installed quil-os launcher, reached through a link on PATH from another
-# working directory, starts the program on an 800 x 600 screen: the window
-# offers its icon in every size, the warning comes, and the intro click brings
+# working directory, starts the program on an 800 x 600 screen, too small for
+# a window with room around it, so the menu covers it: the window offers its
+# icon in every size, the warning comes, and the intro click brings
 # the menu with sound, so the program found its Sfx/ folder where it lies.
 # Usage: installed-program.sh LAUNCHER ARTIFACTS_DIR
 # shellcheck disable=SC2119  # start_display takes an optional size

@@ -257,5 +257,43 @@ TEST_F(FormPainterTest, TooltipShowsBelowThePointer) {
   EXPECT_LT(shown.Darkest(101, 121, 60, 14), 80) << "text";
 }
 
+// A screen shown twice as large is drawn at the device's size, not enlarged
+// from the 800 x 600 picture: text gains detail, straight edges stay sharp
+// and land on twice their places, pictures are filtered with no faded rim.
+TEST_F(FormPainterTest, AtTwiceTheScaleEverythingIsDrawnAtTheDevicesSize) {
+  const std::vector<std::uint32_t> twice = paint::PaintToPixels(form_, {}, 2);
+  ASSERT_EQ(twice.size(), 1600u * 1200);
+  const auto at = [&](int x, int y) { return RgbOf(twice.at(static_cast<std::size_t>(y) * 1600 + x)); };
+
+  // An enlarged picture would show every screen pixel as four equal device pixels.
+  int detailed = 0;
+  for (int y = 100; y < 150; ++y)
+    for (int x = 20; x < 80; ++x) {
+      const Rgb corner = at(2 * x, 2 * y);
+      if (at(2 * x + 1, 2 * y) != corner || at(2 * x, 2 * y + 1) != corner || at(2 * x + 1, 2 * y + 1) != corner)
+        ++detailed;
+    }
+  EXPECT_GT(detailed, 40) << "the wrapped caption's glyphs drawn with the device's detail";
+
+  EXPECT_EQ(at(39, 940), kGroundRgb);
+  EXPECT_EQ(at(40, 940), RgbOfColour(kBlack)) << "the rectangle's outline, two device pixels wide";
+  EXPECT_EQ(at(41, 940), RgbOfColour(kBlack));
+  EXPECT_EQ(at(42, 940), RgbOfColour(kWhite));
+  EXPECT_EQ(at(140, 1077), kGroundRgb);
+  for (int y = 1078; y < 1084; ++y) EXPECT_EQ(at(140, y), RgbOfColour(kRed)) << "the thick line, row " << y;
+  EXPECT_EQ(at(140, 1084), kGroundRgb);
+
+  // The stretched picture's corners keep its own colours, and its halves meet in a blend.
+  EXPECT_EQ(at(1200, 200), RgbOfColour(kRed));
+  EXPECT_EQ(at(1359, 319), RgbOfColour(kGreen));
+  EXPECT_EQ(at(1360, 260), kGroundRgb);
+  bool blended = false;
+  for (int x = 1200; x < 1360; ++x) {
+    const Rgb pixel = at(x, 260);
+    blended = blended || (pixel.r > 20 && pixel.g > 20);
+  }
+  EXPECT_TRUE(blended) << "a filter, not a copy of the nearest pixel";
+}
+
 }  // namespace
 }  // namespace quil::test

@@ -15,6 +15,7 @@
 #include "runtime/Line.h"
 #include "runtime/PictureBox.h"
 #include "runtime/Shape.h"
+#include "paint/DeviceScale.h"
 #include "paint/ScreenSize.h"
 #include "support/FakePlatform.h"
 
@@ -54,7 +55,9 @@ class MiniMenu : public rt::Form {
   }
 };
 
-class ScreenPainterTest : public ::testing::Test {
+// Each test runs with the screen shown at its own size and scaled, by a whole
+// factor and by one that puts device pixels across screen pixels' edges.
+class ScreenPainterTest : public ::testing::TestWithParam<double> {
  protected:
   ScreenPainterTest() {
     app_.RegisterForm("MiniMenu", [](rt::Application& app) { return std::make_unique<MiniMenu>(app); });
@@ -81,15 +84,21 @@ class ScreenPainterTest : public ::testing::Test {
       step(i);
       Frame();
       const auto kept = screen_.Image().CopyPixels();
-      const auto whole = paint::PaintToPixels(*menu_, tooltip_);
+      const auto whole = paint::PaintToPixels(*menu_, tooltip_, GetParam());
       ASSERT_EQ(kept.size(), whole.size());
+      const int width = screen_.Image().Width();
       for (std::size_t p = 0; p < kept.size(); ++p) {
         if (ChannelDistance(kept[p], whole[p]) <= 1) continue;
-        FAIL() << what << ", step " << i + 1 << ": pixel (" << p % paint::kScreenWidth << ", "
-               << p / paint::kScreenWidth << ") is " << std::hex << kept[p] << " but a whole repaint gives "
-               << whole[p];
+        FAIL() << what << ", step " << i + 1 << ": device pixel (" << p % width << ", " << p / width << ") is "
+               << std::hex << kept[p] << " but a whole repaint gives " << whole[p];
       }
     }
+  }
+
+  void ExpectRescaledFrameWhole() {
+    const double scale = screen_.Scale();
+    EXPECT_EQ(Frame(), 1LL * paint::ScaledLength(800, scale) * paint::ScaledLength(600, scale));
+    EXPECT_EQ(screen_.Image().CopyPixels(), paint::PaintToPixels(*menu_, tooltip_, scale)) << "at " << scale;
   }
 
   static int ChannelDistance(std::uint32_t a, std::uint32_t b) {
@@ -108,10 +117,13 @@ class ScreenPainterTest : public ::testing::Test {
   rt::Application app_{platform_};
   MiniMenu* menu_ = nullptr;
   rt::Tooltip tooltip_;
-  paint::ScreenPainter screen_{paint::kScreenWidth, paint::kScreenHeight};
+  paint::ScreenPainter screen_{paint::kScreenWidth, paint::kScreenHeight, GetParam()};
 };
 
-TEST_F(ScreenPainterTest, AnimationsPaintedPieceByPieceMatchAWholeRepaint) {
+INSTANTIATE_TEST_SUITE_P(Scales, ScreenPainterTest, ::testing::Values(1.0, 1.5, 2.0),
+                         [](const auto& info) { return "x" + std::to_string(static_cast<int>(info.param * 10)); });
+
+TEST_P(ScreenPainterTest, AnimationsPaintedPieceByPieceMatchAWholeRepaint) {
   auto& zoom = Get<rt::PictureBox>("Zoom");
   zoom.SetVisible(true);
   ExpectEveryFrameWhole("zoom box growing around its centre", 14, [&](int) {
@@ -141,11 +153,18 @@ TEST_F(ScreenPainterTest, AnimationsPaintedPieceByPieceMatchAWholeRepaint) {
     }
   });
 
+  // The second swing shows pieces the first one showed; a new picture in the
+  // same places must not be taken for the old one.
   auto& arrow = Get<rt::PictureBox>("Arrow");
-  ExpectEveryFrameWhole("arrow swinging", 12, [&](int i) { arrow.SetLeft(arrow.Left() + (i < 6 ? 20 : -20)); });
+  ExpectEveryFrameWhole("arrow swinging twice", 24, [&](int i) { arrow.SetLeft(arrow.Left() + (i % 12 < 6 ? 20 : -20)); });
+  auto& sticker = Get<rt::Image>("Sticker");
+  const auto swing = [&](int i) { sticker.SetLeft(sticker.Left() + (i % 4 < 2 ? 20 : -20)); };
+  ExpectEveryFrameWhole("a picture swinging", 8, swing);
+  sticker.SetPicture(SolidPicture(20, 20, 0xFF0000A0));
+  ExpectEveryFrameWhole("another picture swinging the same way", 8, swing);
 }
 
-TEST_F(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint) {
+TEST_P(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint) {
   ExpectEveryFrameWhole("outlines lit and reset", 4, [&](int i) {
     auto& frame = Get<rt::Shape>("Tile" + std::to_string(i % 2));
     frame.SetBorderColor(i < 2 ? kTeal : kGrey);
@@ -172,7 +191,7 @@ TEST_F(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint)
 
 // Stretched pictures are kept scaled for the next frame, but only while
 // something shows them: a channel screen's screenshot must go with its screen.
-TEST_F(ScreenPainterTest, AStretchedPictureLetGoIsNotKeptByThePainter) {
+TEST_P(ScreenPainterTest, AStretchedPictureLetGoIsNotKeptByThePainter) {
   auto& tile = Get<rt::Image>("Picture0");
   std::weak_ptr<const rt::Picture> shown = tile.Picture();
   tile.SetPicture(SplitPicture(137, 97, 0xFF00A000, 0xFFA000A0));
@@ -185,11 +204,12 @@ TEST_F(ScreenPainterTest, AStretchedPictureLetGoIsNotKeptByThePainter) {
 
 // A pointer over a tile repaints that tile, and a growing zoom box the strip it
 // newly covers, not the screen.
-TEST_F(ScreenPainterTest, SmallChangesRepaintSmallAreas) {
-  constexpr long long kScreen = 800LL * 600;
+TEST_P(ScreenPainterTest, SmallChangesRepaintSmallAreas) {
+  const double squared = GetParam() * GetParam();
+  const long long screen = 1LL * screen_.Image().Width() * screen_.Image().Height();
   auto& frame = Get<rt::Shape>("Tile1");
   frame.SetBorderColor(kTeal);
-  const long long tileArea = 153LL * 113;  // 2295 x 1695 twips
+  const double tileArea = 153.0 * 113 * squared;  // 2295 x 1695 twips
   EXPECT_LE(Frame(), tileArea * 13 / 10);
 
   auto& zoom = Get<rt::PictureBox>("Zoom");
@@ -201,7 +221,7 @@ TEST_F(ScreenPainterTest, SmallChangesRepaintSmallAreas) {
     zoom.SetLeft(zoom.Left() - 500);
     Frame();
   }
-  const double side = zoom.Width() / 15;
+  const double side = zoom.Width() / 15 * GetParam();
   zoom.SetWidth(zoom.Width() + 1000);
   zoom.SetHeight(zoom.Height() + 1000);
   zoom.SetTop(zoom.Top() - 500);
@@ -211,7 +231,16 @@ TEST_F(ScreenPainterTest, SmallChangesRepaintSmallAreas) {
 
   EXPECT_EQ(Frame(), 0) << "nothing changed, nothing painted";
   menu_->SetBackColor(kTeal);
-  EXPECT_EQ(Frame(), kScreen);
+  EXPECT_EQ(Frame(), screen);
+}
+
+// A change of scale paints the whole screen afresh at the new size, the
+// pictures filtered anew for it.
+TEST_P(ScreenPainterTest, AnotherScalePaintsEverythingAtItsSize) {
+  screen_.SetScale(GetParam() + 0.25);
+  ExpectRescaledFrameWhole();
+  screen_.SetScale(GetParam());
+  ExpectRescaledFrameWhole();
 }
 
 }  // namespace

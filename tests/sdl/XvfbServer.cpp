@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <stdexcept>
 
 namespace quil::test {
@@ -17,7 +18,7 @@ namespace {
 constexpr int kAttempts = 3;
 }  // namespace
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(std::string size) : size_(std::move(size)) {
   // Never fall back on a desktop the caller happens to have.
   unsetenv("DISPLAY");
   // Servers started at the same moment elsewhere can race for a display number.
@@ -34,7 +35,8 @@ void XvfbServer::Start() {
     close(pipeFds[0]);
     const std::string fd = std::to_string(pipeFds[1]);
     // -displayfd lets the server pick a free display number and tell us.
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-br",
+    const std::string screen = size_ + "x24";
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-br",
            static_cast<char*>(nullptr));
     _exit(127);
   }

@@ -7,11 +7,12 @@
 
 namespace quil::test {
 
-// A private X server with an 800 x 600 screen for the life of the object; it
-// becomes this process's DISPLAY. Tests on the real backend never assume a desktop.
+// A private X server with a screen of the given size (800 x 600 unless told)
+// for the life of the object; it becomes this process's DISPLAY. Tests on the
+// real backend never assume a desktop.
 class XvfbServer {
  public:
-  XvfbServer();
+  explicit XvfbServer(std::string size = "800x600");
   ~XvfbServer();
   XvfbServer(const XvfbServer&) = delete;
   XvfbServer& operator=(const XvfbServer&) = delete;
@@ -29,6 +30,7 @@ class XvfbServer {
   void Start();
   void Stop();
 
+  std::string size_;
   pid_t pid_ = -1;
   std::string display_;
 };

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+
+#include "paint/Canvas.h"
+#include "paint/PixelRect.h"
+#include "sdl/Letterbox.h"
+#include "sdl/SdlWindow.h"
+#include "sdl/SmallPieces.h"
+#include "sdl/WindowOptions.h"
+
+namespace quil::sdl {
+
+// The window the forms are shown in, titled "Quil OS". Its first size is
+// chosen when it is made; the window itself is opened by the first frame.
+// Scaled, it can be resized and made fullscreen, and the screen is shown
+// letterboxed in it at whatever scale its size allows.
+class MainWindow {
+ public:
+  // SDL's video must be running.
+  explicit MainWindow(const WindowOptions& options);
+
+  bool Scaled() const { return options_.scaled; }
+  // The scale the screen is to be drawn at.
+  double Scale() const { return letterbox_.Scale(); }
+  const Letterbox& Place() const { return letterbox_; }
+
+  void Open();
+  bool IsOpen() const { return window_ != nullptr; }
+  SDL_Window* Get() const { return window_ ? window_->Get() : nullptr; }
+  bool Is(Uint32 windowId) const { return window_ && window_->Id() == windowId; }
+
+  // The screen's picture and the bars around it.
+  void Show(const paint::Canvas& screen);
+  // Only the given pieces of the screen's picture.
+  void Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces);
+  // Takes the window's size as it is now, and with it the screen's scale.
+  void Resized();
+  // Between fullscreen and the window it was; nothing for an unscaled screen.
+  void ToggleFullscreen();
+
+ private:
+  // Fills the screen with the window, or puts it back in its place.
+  void Cover(bool whole);
+
+  WindowOptions options_;
+  Letterbox letterbox_;
+  SDL_Rect windowed_{};
+  bool fullscreen_ = false;
+  bool managed_ = true;
+  std::unique_ptr<SdlWindow> window_;
+  std::unique_ptr<SmallPieces> small_;
+};
+
+}  // namespace quil::sdl
