@@ -110,6 +110,15 @@ still_only=$(rest_share "$still_form")
 click() { xdotool mousemove "$1" "$2" click 1; }
 point() { xdotool mousemove "$1" "$2"; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status"; }
+# The program has five seconds to end after its exit button.
+await_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+}
 
 say "traced session"
 QUIL_TRACE="$work/trace.txt" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null "$program" 2>/dev/null &
@@ -161,12 +170,7 @@ sleep 1
 rss_after=$(rss_kb)
 
 click 401 561                 # the exit button
-for _ in $(seq 50); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-wait "$program_pid" 2>/dev/null || true
-program_pid=""
+await_exit
 
 # --- 4. the same at twice the size ---------------------------------------------------
 kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null
@@ -203,12 +207,7 @@ visit2() {
 visit2 0
 visit2 1
 click2 401 561
-for _ in $(seq 50); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-wait "$program_pid" 2>/dev/null || true
-program_pid=""
+await_exit
 
 if [[ -n ${KEEP:-} ]]; then
   mkdir -p "$KEEP"

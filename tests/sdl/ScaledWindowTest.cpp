@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "PlatformEvents.h"
 #include "XvfbServer.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
@@ -43,18 +44,10 @@ class ScaledWindowTest : public ::testing::Test {
     Collect(300);
   }
 
-  std::vector<rt::InputEvent> Collect(int ms) {
-    std::vector<rt::InputEvent> events;
-    const rt::Micros until = platform_.Now() + rt::Milliseconds(ms);
-    while (auto event = platform_.WaitInput(until)) events.push_back(*event);
-    return events;
-  }
+  std::vector<rt::InputEvent> Collect(int ms) { return CollectEvents(platform_, ms); }
 
   std::optional<rt::InputEvent> WaitFor(const std::function<bool(const rt::InputEvent&)>& wanted) {
-    const rt::Micros until = platform_.Now() + rt::Milliseconds(2000);
-    while (auto event = platform_.WaitInput(until))
-      if (wanted(*event)) return event;
-    return std::nullopt;
+    return WaitForEvent(platform_, wanted);
   }
 
   // The desktop's colour at each point.

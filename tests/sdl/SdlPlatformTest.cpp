@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 
+#include "PlatformEvents.h"
 #include "XvfbServer.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
@@ -30,20 +31,10 @@ class SdlPlatformTest : public ::testing::Test {
     server_ = nullptr;
   }
 
-  // Every event that arrives within `ms`.
-  std::vector<rt::InputEvent> Collect(int ms) {
-    std::vector<rt::InputEvent> events;
-    const rt::Micros until = platform_.Now() + rt::Milliseconds(ms);
-    while (auto event = platform_.WaitInput(until)) events.push_back(*event);
-    return events;
-  }
+  std::vector<rt::InputEvent> Collect(int ms) { return CollectEvents(platform_, ms); }
 
-  // Waits up to two seconds for an event that matches.
   std::optional<rt::InputEvent> WaitFor(const std::function<bool(const rt::InputEvent&)>& wanted) {
-    const rt::Micros until = platform_.Now() + rt::Milliseconds(2000);
-    while (auto event = platform_.WaitInput(until))
-      if (wanted(*event)) return event;
-    return std::nullopt;
+    return WaitForEvent(platform_, wanted);
   }
 
   void ShowForm() {
