@@ -9,7 +9,7 @@
 namespace quil::rt {
 namespace {
 
-// Makes one control of the design; a Make per kind of row.
+// Makes one control of the design, one call per kind of row.
 struct Maker {
   Form& form;
 
