@@ -39,6 +39,7 @@ std::vector<PixelRect> ScreenPainter::Update(const rt::Form& front, const rt::To
   std::vector<PixelRect> area = whole_ ? std::vector<PixelRect>{{0, 0, width_, height_}}
                                        : DamagedPixels(front.Damage(), width_, height_);
   whole_ = false;
+  shownPiece_.reset();
   if (!SameTooltip(tooltip, tooltip_)) {
     if (tooltipBox_) AddDamage(area, *tooltipBox_, width_, height_);
     tooltipBox_ = painter_.TooltipBox(tooltip, width_, height_);
@@ -60,9 +61,9 @@ void ScreenPainter::PaintPiece(const rt::Form& front, const rt::Tooltip& tooltip
   const PixelRect device = CutTo(ScaledOutward(area, scale_), canvas_->Width(), canvas_->Height());
   // Every screen pixel the device's pixels show, as the form painter paints them.
   auto scene = PaintedPieces::SceneOf(front, UnscaledOutward(device, scale_));
-  if (scene && pieces_.Restore(*scene, *canvas_, device)) return;
+  if (scene && (shownPiece_ = pieces_.Restore(*scene, *canvas_, device))) return;
   painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, {&area, 1});
-  if (scene) pieces_.Keep(std::move(*scene), *canvas_, device);
+  if (scene) shownPiece_ = pieces_.Keep(std::move(*scene), *canvas_, device);
 }
 
 }  // namespace quil::paint

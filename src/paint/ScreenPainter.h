@@ -30,6 +30,10 @@ class ScreenPainter {
   // nothing on the screen changed).
   std::vector<PixelRect> Update(const rt::Form& front, const rt::Tooltip& tooltip);
   const Canvas& Image() const { return *canvas_; }
+  // The number of the kept piece the last update showed, when it showed one
+  // piece only and that piece is kept: whoever shows the screen may keep
+  // those pixels too, and show them again by the number alone.
+  std::optional<PaintedPieces::Number> ShownPiece() const { return shownPiece_; }
   double Scale() const { return scale_; }
   // A picture of the screen at another scale, painted whole by the next update.
   void SetScale(double scale);
@@ -46,6 +50,7 @@ class ScreenPainter {
   bool whole_ = true;
   FormPainter painter_;
   PaintedPieces pieces_;
+  std::optional<PaintedPieces::Number> shownPiece_;
   const rt::Form* paintedForm_ = nullptr;
   rt::Tooltip tooltip_;
   std::optional<PixelRect> tooltipBox_;

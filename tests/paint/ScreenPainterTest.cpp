@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "PixelProbe.h"
@@ -162,6 +163,32 @@ TEST_P(ScreenPainterTest, AnimationsPaintedPieceByPieceMatchAWholeRepaint) {
   ExpectEveryFrameWhole("a picture swinging", 8, swing);
   sticker.SetPicture(SolidPicture(20, 20, 0xFF0000A0));
   ExpectEveryFrameWhole("another picture swinging the same way", 8, swing);
+}
+
+// Whoever shows the screen may keep a piece by its number and show it again
+// by the number alone, so a number must never stand for other pixels.
+TEST_P(ScreenPainterTest, APieceShownAgainHasItsNumberAndOnlyItHasIt) {
+  auto& sticker = Get<rt::Image>("Sticker");
+  const auto swing = [&] {
+    std::vector<std::optional<paint::PaintedPieces::Number>> shown;
+    for (int i = 0; i < 12; ++i) {
+      sticker.SetLeft(sticker.Left() + (i < 6 ? 20 : -20));
+      Frame();
+      shown.push_back(screen_.ShownPiece());
+    }
+    return shown;
+  };
+  const auto first = swing();
+  EXPECT_EQ(swing(), first) << "the same swing again shows the same pieces";
+  EXPECT_EQ(std::set(first.begin(), first.end()).size(), first.size()) << "each piece of a swing is another";
+  EXPECT_TRUE(std::all_of(first.begin(), first.end(), [](const auto& number) { return number.has_value(); }));
+
+  sticker.SetPicture(SolidPicture(20, 20, 0xFF0000A0));
+  Frame();
+  for (const auto& number : swing()) EXPECT_EQ(std::count(first.begin(), first.end(), number), 0);
+  Get<rt::Label>("Date").SetCaption("Mon 12/31");
+  Frame();
+  EXPECT_EQ(screen_.ShownPiece(), std::nullopt) << "a new caption is painted, not kept";
 }
 
 TEST_P(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint) {
