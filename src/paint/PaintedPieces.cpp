@@ -10,8 +10,9 @@
 namespace quil::paint {
 namespace {
 
-// A swing of both arrows needs a dozen; more would only keep stale pieces.
-constexpr std::size_t kMostKept = 24;
+// A swing shows a dozen pieces an arrow, two dozen for both arrows, and a
+// picture changed must not push the others' out before its own old ones go.
+constexpr std::size_t kMostKept = 32;
 // Larger pieces are rarely the same twice, and dear to keep.
 constexpr int kLargestSide = 64;
 
@@ -40,8 +41,10 @@ bool PaintedPieces::Scene::operator==(const Scene& other) const {
   return true;
 }
 
+bool PaintedPieces::MayKeep(const PixelRect& area) { return area.width <= kLargestSide && area.height <= kLargestSide; }
+
 std::optional<PaintedPieces::Scene> PaintedPieces::SceneOf(const rt::Form& form, const PixelRect& area) {
-  if (area.width > kLargestSide || area.height > kLargestSide) return std::nullopt;
+  if (!MayKeep(area)) return std::nullopt;
   Scene scene;
   scene.area = area;
   scene.ground = form.BackColor();
@@ -64,13 +67,14 @@ std::optional<PaintedPieces::Scene> PaintedPieces::SceneOf(const rt::Form& form,
 }
 
 std::optional<PaintedPieces::Number> PaintedPieces::Restore(const Scene& scene, Canvas& canvas,
-                                                            const PixelRect& device) const {
+                                                            const PixelRect& device) {
   // At a scale that is not whole, two rectangles of device pixels may show the same screen pixels.
   const auto found = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& kept) {
     return kept.device.x == device.x && kept.device.y == device.y && kept.device.width == device.width &&
            kept.device.height == device.height && kept.scene == scene;
   });
   if (found == kept_.end()) return std::nullopt;
+  kept_.splice(kept_.end(), kept_, found);
   std::uint32_t* pixels = canvas.PixelsToChange();
   for (int row = 0; row < device.height; ++row)
     std::memcpy(pixels + static_cast<std::size_t>(device.y + row) * canvas.Width() + device.x,

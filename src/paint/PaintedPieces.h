@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -49,9 +49,11 @@ class PaintedPieces {
   // What lies in `area` (screen pixels) of the form, if only pictures do;
   // the form's damage for the frame must be collected.
   static std::optional<Scene> SceneOf(const rt::Form& form, const PixelRect& area);
+  // Whether a piece of this size (screen pixels) may be kept at all.
+  static bool MayKeep(const PixelRect& area);
   // Copies the pixels kept for the scene to `device` of the canvas and gives
   // their number; nothing when none are kept.
-  std::optional<Number> Restore(const Scene& scene, Canvas& canvas, const PixelRect& device) const;
+  std::optional<Number> Restore(const Scene& scene, Canvas& canvas, const PixelRect& device);
   // Keeps `device` of the canvas, just painted, as the scene's pixels.
   Number Keep(Scene scene, const Canvas& canvas, const PixelRect& device);
   // Forgets every piece: the form or the scale is another.
@@ -64,7 +66,9 @@ class PaintedPieces {
     Number number;
     std::vector<std::uint32_t> pixels;
   };
-  std::deque<Kept> kept_;
+  // The piece used longest ago first: a picture changed leaves its pieces
+  // there, to go before those still shown.
+  std::list<Kept> kept_;
   Number lastNumber_ = 0;
 };
 

@@ -68,7 +68,7 @@ void MainWindow::Open() {
 void MainWindow::Show(const paint::Canvas& screen) { window_->Show(screen, letterbox_.Screen()); }
 
 void MainWindow::Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces,
-                      std::optional<paint::PaintedPieces::Number> kept) {
+                      std::span<const std::optional<paint::PaintedPieces::Number>> kept) {
   long long pixels = 0;
   for (const paint::PixelRect& piece : pieces) pixels += 1LL * piece.width * piece.height;
   if (pixels <= kSmallFrame && small_)

@@ -11,8 +11,9 @@
 namespace quil::sdl {
 namespace {
 
-// The page arrows' swing shows a dozen pieces again and again.
-constexpr std::size_t kMostStored = 24;
+// The page arrows' swing shows two dozen pieces again and again; the screen
+// painter keeps as many.
+constexpr std::size_t kMostStored = 32;
 
 // Whether the server reads a depth's pixels as the canvas holds them: 32
 // bits each, in this machine's byte order.
@@ -67,14 +68,15 @@ SmallPieces::~SmallPieces() {
 }
 
 void SmallPieces::Put(const paint::Canvas& canvas, const paint::PixelRect& place,
-                      std::span<const paint::PixelRect> pieces, std::optional<paint::PaintedPieces::Number> kept) {
-  for (const paint::PixelRect& whole : pieces) {
-    const paint::PixelRect piece = Within(whole, canvas);
+                      std::span<const paint::PixelRect> pieces,
+                      std::span<const std::optional<paint::PaintedPieces::Number>> kept) {
+  for (std::size_t index = 0; index < pieces.size(); ++index) {
+    const paint::PixelRect piece = Within(pieces[index], canvas);
     if (piece.width <= 0 || piece.height <= 0) continue;
     const int x = place.x + piece.x;
     const int y = place.y + piece.y;
-    if (kept && pieces.size() == 1) {
-      const Stored& stored = Store(*kept, canvas, piece);
+    if (index < kept.size() && kept[index]) {
+      const Stored& stored = Store(*kept[index], canvas, piece);
       xcb_copy_area(connection_, stored.pixmap, window_, gc_, 0, 0, static_cast<std::int16_t>(x),
                     static_cast<std::int16_t>(y), static_cast<std::uint16_t>(stored.width),
                     static_cast<std::uint16_t>(stored.height));
@@ -90,7 +92,10 @@ const SmallPieces::Stored& SmallPieces::Store(paint::PaintedPieces::Number numbe
   const auto found = std::find_if(stored_.begin(), stored_.end(), [&](const Stored& stored) {
     return stored.number == number && stored.width == piece.width && stored.height == piece.height;
   });
-  if (found != stored_.end()) return *found;
+  if (found != stored_.end()) {
+    stored_.splice(stored_.end(), stored_, found);
+    return stored_.back();
+  }
   if (stored_.size() >= kMostStored) {
     xcb_free_pixmap(connection_, stored_.front().pixmap);
     stored_.pop_front();

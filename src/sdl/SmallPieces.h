@@ -3,7 +3,7 @@
 #include <SDL_video.h>
 
 #include <cstdint>
-#include <deque>
+#include <list>
 #include <memory>
 #include <optional>
 #include <span>
@@ -36,9 +36,9 @@ class SmallPieces {
   SmallPieces& operator=(const SmallPieces&) = delete;
 
   // Copies the pieces of the canvas, which lies at `place` in the window.
-  // `kept` is the number of the one piece when the screen painter keeps it.
+  // `kept` holds, piece by piece, the screen painter's number for those it keeps.
   void Put(const paint::Canvas& canvas, const paint::PixelRect& place, std::span<const paint::PixelRect> pieces,
-           std::optional<paint::PaintedPieces::Number> kept = std::nullopt);
+           std::span<const std::optional<paint::PaintedPieces::Number>> kept = {});
 
  private:
   struct Stored {
@@ -59,7 +59,8 @@ class SmallPieces {
   std::uint32_t window_;
   std::uint8_t depth_;
   std::uint32_t gc_;
-  std::deque<Stored> stored_;
+  // The piece used longest ago first.
+  std::list<Stored> stored_;
   std::vector<std::uint32_t> rows_;
 };
 

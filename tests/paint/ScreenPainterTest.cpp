@@ -169,26 +169,34 @@ TEST_P(ScreenPainterTest, AnimationsPaintedPieceByPieceMatchAWholeRepaint) {
 // by the number alone, so a number must never stand for other pixels.
 TEST_P(ScreenPainterTest, APieceShownAgainHasItsNumberAndOnlyItHasIt) {
   auto& sticker = Get<rt::Image>("Sticker");
+  auto& arrow = Get<rt::PictureBox>("Arrow");
+  using Numbers = std::vector<std::optional<paint::PaintedPieces::Number>>;
+  // Two pictures far apart swinging together: two pieces a frame.
   const auto swing = [&] {
-    std::vector<std::optional<paint::PaintedPieces::Number>> shown;
+    Numbers shown;
     for (int i = 0; i < 12; ++i) {
       sticker.SetLeft(sticker.Left() + (i < 6 ? 20 : -20));
+      arrow.SetTop(arrow.Top() + (i < 6 ? 20 : -20));
       Frame();
-      shown.push_back(screen_.ShownPiece());
+      EXPECT_EQ(screen_.ShownPieces().size(), 2u);
+      shown.insert(shown.end(), screen_.ShownPieces().begin(), screen_.ShownPieces().end());
     }
     return shown;
   };
-  const auto first = swing();
+  const Numbers first = swing();
   EXPECT_EQ(swing(), first) << "the same swing again shows the same pieces";
   EXPECT_EQ(std::set(first.begin(), first.end()).size(), first.size()) << "each piece of a swing is another";
-  EXPECT_TRUE(std::all_of(first.begin(), first.end(), [](const auto& number) { return number.has_value(); }));
+  EXPECT_EQ(std::count(first.begin(), first.end(), std::nullopt), 0);
 
   sticker.SetPicture(SolidPicture(20, 20, 0xFF0000A0));
   Frame();
-  for (const auto& number : swing()) EXPECT_EQ(std::count(first.begin(), first.end(), number), 0);
+  const Numbers after = swing();
+  const auto shownBefore = [&](const auto& number) { return std::count(first.begin(), first.end(), number) > 0; };
+  EXPECT_EQ(std::count_if(after.begin(), after.end(), shownBefore), after.size() / 2)
+      << "the arrow's pieces are those it showed, the new picture's are new";
   Get<rt::Label>("Date").SetCaption("Mon 12/31");
   Frame();
-  EXPECT_EQ(screen_.ShownPiece(), std::nullopt) << "a new caption is painted, not kept";
+  EXPECT_EQ(screen_.ShownPieces(), Numbers(screen_.ShownPieces().size())) << "a new caption is painted, not kept";
 }
 
 TEST_P(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint) {
