@@ -3,7 +3,7 @@
 // program's trace and the idle and memory figures read from /proc.
 //
 //   quil-bench-report --startup start.csv --instructions FLOOR QUIL --trace trace.txt
-//                     --idle PERCENT INTERFACE_PERCENT --idle-floors MUSIC_PERCENT STILL_PERCENT
+//                     --idle PERCENT INTERFACE_PERCENT --idle-floors MUSIC_PERCENT STILL_PERCENT WAKE_PERCENT
 //                     --rss START_KB WARM_KB AFTER_KB --visits N
 //                     --trace-2x trace-2x.txt --idle-2x INTERFACE_PERCENT
 
@@ -233,6 +233,9 @@ int main(int argc, char** argv) {
         "floor", true);
     Row("a still form on the same runtime", Format("%.2f %% of a core", std::atof(arg("idle-floors", 1).c_str())), "floor",
         true);
+    if (!arg("idle-floors", 2).empty())
+      Row("a bare X client copying a small piece 20 times a second",
+          Format("%.3f %% of a core", std::atof(arg("idle-floors", 2).c_str())), "floor", true);
   }
   if (!arg("rss", 2).empty()) {
     const double start = std::atof(arg("rss", 0).c_str()) / 1024;

@@ -8,18 +8,21 @@
 #    QUIL_FIRST_FRAME_ONLY=1, so it ends right after its first frame) in one
 #    run; callgrind counts the instructions each executes to that frame.
 # 2. What rest costs without the program: the menu's music played alone by a
-#    bare SDL2_mixer program opened as the program opens it, and a still form
-#    on the program's runtime, each left alone for IDLE_SECONDS (20).
+#    bare SDL2_mixer program opened as the program opens it, a still form
+#    on the program's runtime, and a bare X client that has a small piece
+#    copied into its window twenty times a second, each left alone for
+#    IDLE_SECONDS (20). Then the program itself at rest on its menu, the music
+#    playing, untraced, as it is run.
 # 3. One session of quil-os with QUIL_TRACE on, driven by xdotool: the intro
 #    click, hovers over a tile, a rest on the menu with the music playing
-#    (CPU share and resident memory), a page scroll there and back, the music
+#    (the arrows' swing, resident memory), a page scroll there and back, the music
 #    panel up and down, two zooms into a channel screen and back (resident
 #    memory), then VISITS more channel visits over page 1's six game tiles
 #    (resident memory again) and the exit button. KEEP=DIR keeps the traces
 #    and the hyperfine figures there.
 # 4. A shorter session at twice the size, `quil-os --scale 2` in a private
-#    1600 x 1200 Xvfb, which its window fills: the intro click, the hovers,
-#    the rest and two zooms into a channel screen and back.
+#    1600 x 1200 Xvfb, which its window fills: the intro click, the hovers
+#    and two zooms into a channel screen and back; then the rest, untraced.
 # 5. quil-bench-report reads it all and prints the table.
 # 6. quil-channel-visits visits the channel screens VISITS times on the tests'
 #    virtual clock, painting every frame, and reports its resident memory.
@@ -32,9 +35,10 @@ program="$build/bin/quil-os"
 floor="$build/bench/quil-first-frame-floor"
 music_floor="$build/bench/quil-music-floor"
 still_form="$build/bench/quil-idle-demo"
+wake_floor="$build/bench/quil-wake-floor"
 report="$build/bench/quil-bench-report"
 channel_visits="$build/bench/quil-channel-visits"
-for tool in "$program" "$floor" "$music_floor" "$still_form" "$report" "$channel_visits"; do
+for tool in "$program" "$floor" "$music_floor" "$still_form" "$wake_floor" "$report" "$channel_visits"; do
   [[ -x $tool ]] || { echo "no $tool: build first (make bench does)" >&2; exit 2; }
 done
 for command in hyperfine valgrind Xvfb xdotool; do
@@ -102,13 +106,40 @@ rest_share() {
   cpu_share "$pid" "$idle_seconds"
   kill "$pid" && wait "$pid" 2>/dev/null || true
 }
-say "the music alone, a still form"
+say "the music alone, a still form, a bare X client waking"
 music_only=$(SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null rest_share "$music_floor" "$(dirname "$program")/Music/Menu.mp3")
 still_only=$(rest_share "$still_form")
+wake_only=$(rest_share "$wake_floor")
 
-# --- 3. one traced session ------------------------------------------------------
 click() { xdotool mousemove "$1" "$2" click 1; }
 point() { xdotool mousemove "$1" "$2"; }
+# rest_on_menu X Y AWAY_X AWAY_Y [OPTION...]: quil-os, untraced, clicked at
+# (X, Y) past its warning and left on its menu with the pointer at (AWAY_X,
+# AWAY_Y) and the music playing; prints its share and its interface
+# thread's over idle_seconds.
+rest_on_menu() {
+  local x=$1 y=$2 away_x=$3 away_y=$4
+  shift 4
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null "$program" "$@" 2>/dev/null &
+  program_pid=$!
+  sleep 2.5
+  click "$x" "$y"
+  sleep 4                     # the jingle's hold-off ends, the music has started
+  point "$away_x" "$away_y"
+  sleep 2
+  cpu_share "$program_pid" "$idle_seconds" >"$work/rest" &
+  local main
+  main=$(cpu_share "$program_pid" "$idle_seconds" "$program_pid")
+  wait $!
+  echo "$(<"$work/rest") $main"
+  kill "$program_pid" && wait "$program_pid" 2>/dev/null
+  program_pid=""
+}
+say "quil-os at rest on its menu"
+rest_on_menu 400 300 30 30 >"$work/rest-1x"
+read -r idle idle_main <"$work/rest-1x"
+
+# --- 3. one traced session ------------------------------------------------------
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status"; }
 # The program has five seconds to end after its exit button.
 await_exit() {
@@ -136,11 +167,7 @@ done
 point 30 30
 sleep 2
 rss_start=$(rss_kb)
-# The whole program and its interface thread over the same stretch.
-cpu_share "$program_pid" "$idle_seconds" >"$work/idle" &
-idle_main=$(cpu_share "$program_pid" "$idle_seconds" "$program_pid")
-wait $!
-idle=$(<"$work/idle")
+sleep "$idle_seconds"         # the arrows swing
 
 click 762 248                 # the next-page arrow: page 2 slides in
 sleep 1.2
@@ -196,7 +223,6 @@ for _ in 1 2 3 4 5 6; do
 done
 point2 30 30
 sleep 2
-idle_main_2x=$(cpu_share "$program_pid" "$idle_seconds" "$program_pid")
 visit2() {
   # shellcheck disable=SC2086  # a tile is its two coordinates
   click2 ${game_tiles[$1]}
@@ -208,6 +234,9 @@ visit2 0
 visit2 1
 click2 401 561
 await_exit
+say "quil-os at rest at twice the size"
+rest_on_menu 801 601 61 61 --scale 2 >"$work/rest-2x"
+read -r _ idle_main_2x <"$work/rest-2x"
 
 if [[ -n ${KEEP:-} ]]; then
   mkdir -p "$KEEP"
@@ -219,7 +248,7 @@ echo
 echo "Quil OS benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 "$report" --startup "$work/startup.csv" --instructions "$floor_ir" "$quil_ir" --trace "$work/trace.txt" \
-  --idle "$idle" "$idle_main" --idle-floors "$music_only" "$still_only" --rss "$rss_start" "$rss_warm" "$rss_after" --visits "$visits" \
+  --idle "$idle" "$idle_main" --idle-floors "$music_only" "$still_only" "$wake_only" --rss "$rss_start" "$rss_warm" "$rss_after" --visits "$visits" \
   --trace-2x "$work/trace-2x.txt" --idle-2x "$idle_main_2x"
 
 # --- 6. channel visits on the virtual clock ---------------------------------------

@@ -10,8 +10,9 @@
 namespace quil::paint {
 namespace {
 
-// A swing of both arrows needs a dozen; more would only keep stale pieces.
-constexpr std::size_t kMostKept = 24;
+// A swing shows a dozen pieces an arrow, two dozen for both arrows, and a
+// picture changed must not push the others' out before its own old ones go.
+constexpr std::size_t kMostKept = 32;
 // Larger pieces are rarely the same twice, and dear to keep.
 constexpr int kLargestSide = 64;
 
@@ -40,18 +41,24 @@ bool PaintedPieces::Scene::operator==(const Scene& other) const {
   return true;
 }
 
+bool PaintedPieces::MayKeep(const PixelRect& area) { return area.width <= kLargestSide && area.height <= kLargestSide; }
+
 std::optional<PaintedPieces::Scene> PaintedPieces::SceneOf(const rt::Form& form, const PixelRect& area) {
-  if (area.width > kLargestSide || area.height > kLargestSide) return std::nullopt;
+  if (!MayKeep(area)) return std::nullopt;
   Scene scene;
   scene.area = area;
   scene.ground = form.BackColor();
   const PixelRect only[] = {area};
-  for (const auto& control : form.Controls()) {
-    if (!control->Visible() || !Touches(CoveringPixels(control->PaintExtent()), only)) continue;
+  // The extents the form collected for this frame say where each control is
+  // shown now; only those that touch the area are looked at.
+  const std::vector<std::optional<rt::Rect>>& extents = form.PaintedExtents();
+  for (std::size_t index = 0; index < extents.size(); ++index) {
+    if (!extents[index] || !Touches(CoveringPixels(*extents[index]), only)) continue;
+    const rt::Control* control = form.Controls()[index].get();
     if (control->Container()) return std::nullopt;
-    if (const auto* box = dynamic_cast<const rt::PictureBox*>(control.get()))
+    if (const auto* box = dynamic_cast<const rt::PictureBox*>(control))
       scene.shown.push_back({box, box->Bounds(), box->Picture() != nullptr, box->Picture(), box->BackColor(), false});
-    else if (const auto* image = dynamic_cast<const rt::Image*>(control.get()))
+    else if (const auto* image = dynamic_cast<const rt::Image*>(control))
       scene.shown.push_back({image, image->Bounds(), image->Picture() != nullptr, image->Picture(), 0, image->Stretch()});
     else
       return std::nullopt;
@@ -59,24 +66,26 @@ std::optional<PaintedPieces::Scene> PaintedPieces::SceneOf(const rt::Form& form,
   return scene;
 }
 
-bool PaintedPieces::Restore(const Scene& scene, Canvas& canvas, const PixelRect& device) const {
+std::optional<PaintedPieces::Number> PaintedPieces::Restore(const Scene& scene, Canvas& canvas,
+                                                            const PixelRect& device) {
   // At a scale that is not whole, two rectangles of device pixels may show the same screen pixels.
   const auto found = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& kept) {
     return kept.device.x == device.x && kept.device.y == device.y && kept.device.width == device.width &&
            kept.device.height == device.height && kept.scene == scene;
   });
-  if (found == kept_.end()) return false;
+  if (found == kept_.end()) return std::nullopt;
+  kept_.splice(kept_.end(), kept_, found);
   std::uint32_t* pixels = canvas.PixelsToChange();
   for (int row = 0; row < device.height; ++row)
     std::memcpy(pixels + static_cast<std::size_t>(device.y + row) * canvas.Width() + device.x,
                 found->pixels.data() + static_cast<std::size_t>(row) * device.width, device.width * sizeof(std::uint32_t));
   canvas.Changed(device);
-  return true;
+  return found->number;
 }
 
-void PaintedPieces::Keep(Scene scene, const Canvas& canvas, const PixelRect& device) {
+PaintedPieces::Number PaintedPieces::Keep(Scene scene, const Canvas& canvas, const PixelRect& device) {
   if (kept_.size() >= kMostKept) kept_.pop_front();
-  Kept kept{std::move(scene), device, {}};
+  Kept kept{std::move(scene), device, ++lastNumber_, {}};
   kept.pixels.reserve(static_cast<std::size_t>(device.width) * device.height);
   const std::uint32_t* pixels = canvas.Pixels();
   for (int row = 0; row < device.height; ++row) {
@@ -84,6 +93,7 @@ void PaintedPieces::Keep(Scene scene, const Canvas& canvas, const PixelRect& dev
     kept.pixels.insert(kept.pixels.end(), from, from + device.width);
   }
   kept_.push_back(std::move(kept));
+  return lastNumber_;
 }
 
 }  // namespace quil::paint

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -42,11 +42,20 @@ class PaintedPieces {
     std::vector<Shown> shown;
   };
 
+  // A kept piece's number: the same whenever its pixels are shown again, never
+  // given to another piece.
+  using Number = std::uint64_t;
+
+  // What lies in `area` (screen pixels) of the form, if only pictures do;
+  // the form's damage for the frame must be collected.
   static std::optional<Scene> SceneOf(const rt::Form& form, const PixelRect& area);
-  // Copies the pixels kept for the scene to `device` of the canvas; false when none are kept.
-  bool Restore(const Scene& scene, Canvas& canvas, const PixelRect& device) const;
+  // Whether a piece of this size (screen pixels) may be kept at all.
+  static bool MayKeep(const PixelRect& area);
+  // Copies the pixels kept for the scene to `device` of the canvas and gives
+  // their number; nothing when none are kept.
+  std::optional<Number> Restore(const Scene& scene, Canvas& canvas, const PixelRect& device);
   // Keeps `device` of the canvas, just painted, as the scene's pixels.
-  void Keep(Scene scene, const Canvas& canvas, const PixelRect& device);
+  Number Keep(Scene scene, const Canvas& canvas, const PixelRect& device);
   // Forgets every piece: the form or the scale is another.
   void Clear() { kept_.clear(); }
 
@@ -54,9 +63,13 @@ class PaintedPieces {
   struct Kept {
     Scene scene;
     PixelRect device;
+    Number number;
     std::vector<std::uint32_t> pixels;
   };
-  std::deque<Kept> kept_;
+  // The piece used longest ago first: a picture changed leaves its pieces
+  // there, to go before those still shown.
+  std::list<Kept> kept_;
+  Number lastNumber_ = 0;
 };
 
 }  // namespace quil::paint

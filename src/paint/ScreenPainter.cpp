@@ -48,21 +48,30 @@ std::vector<PixelRect> ScreenPainter::Update(const rt::Form& front, const rt::To
   // Another form's controls may lie where the last one's did.
   if (&front != paintedForm_) pieces_.Clear();
   paintedForm_ = &front;
-  if (area.size() == 1 && !(tooltipBox_ && Overlap(*tooltipBox_, area.front())))
-    PaintPiece(front, tooltip, area.front());
-  else
+  shownPieces_.assign(area.size(), std::nullopt);
+  // Small pieces (the arrows' swing, one piece an arrow) each on their own,
+  // so each may be copied; anything larger, or under the tooltip, in one go.
+  const bool small = std::all_of(area.begin(), area.end(), PaintedPieces::MayKeep);
+  if (small && !(tooltipBox_ && Touches(*tooltipBox_, area))) {
+    for (std::size_t piece = 0; piece < area.size(); ++piece)
+      shownPieces_[piece] = PaintPiece(front, tooltip, area[piece]);
+  } else {
     painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, area);
+  }
   for (PixelRect& piece : area) piece = CutTo(ScaledOutward(piece, scale_), canvas_->Width(), canvas_->Height());
   return area;
 }
 
-void ScreenPainter::PaintPiece(const rt::Form& front, const rt::Tooltip& tooltip, const PixelRect& area) {
+std::optional<PaintedPieces::Number> ScreenPainter::PaintPiece(const rt::Form& front, const rt::Tooltip& tooltip,
+                                                               const PixelRect& area) {
   const PixelRect device = CutTo(ScaledOutward(area, scale_), canvas_->Width(), canvas_->Height());
   // Every screen pixel the device's pixels show, as the form painter paints them.
   auto scene = PaintedPieces::SceneOf(front, UnscaledOutward(device, scale_));
-  if (scene && pieces_.Restore(*scene, *canvas_, device)) return;
+  if (scene)
+    if (auto kept = pieces_.Restore(*scene, *canvas_, device)) return kept;
   painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, {&area, 1});
-  if (scene) pieces_.Keep(std::move(*scene), *canvas_, device);
+  if (!scene) return std::nullopt;
+  return pieces_.Keep(std::move(*scene), *canvas_, device);
 }
 
 }  // namespace quil::paint

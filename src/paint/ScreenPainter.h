@@ -30,14 +30,20 @@ class ScreenPainter {
   // nothing on the screen changed).
   std::vector<PixelRect> Update(const rt::Form& front, const rt::Tooltip& tooltip);
   const Canvas& Image() const { return *canvas_; }
+  // For each piece the last update painted, in its order, the number of the
+  // kept piece it shows, nothing for a piece not kept: whoever shows the
+  // screen may keep those pixels too, and show them again by the number alone.
+  const std::vector<std::optional<PaintedPieces::Number>>& ShownPieces() const { return shownPieces_; }
   double Scale() const { return scale_; }
   // A picture of the screen at another scale, painted whole by the next update.
   void SetScale(double scale);
   void PrepareText(const rt::Font& font) { painter_.PrepareText(font); }
 
  private:
-  // Paints the one piece, or copies it from when it showed the same.
-  void PaintPiece(const rt::Form& front, const rt::Tooltip& tooltip, const PixelRect& area);
+  // Paints the one piece, or copies it from when it showed the same; the
+  // number of the kept piece it shows.
+  std::optional<PaintedPieces::Number> PaintPiece(const rt::Form& front, const rt::Tooltip& tooltip,
+                                                  const PixelRect& area);
 
   int width_;
   int height_;
@@ -46,6 +52,7 @@ class ScreenPainter {
   bool whole_ = true;
   FormPainter painter_;
   PaintedPieces pieces_;
+  std::vector<std::optional<PaintedPieces::Number>> shownPieces_;
   const rt::Form* paintedForm_ = nullptr;
   rt::Tooltip tooltip_;
   std::optional<PixelRect> tooltipBox_;

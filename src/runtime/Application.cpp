@@ -311,7 +311,7 @@ Micros Application::NextWakeup() const {
 
 void Application::UpdateTooltip() {
   if (tooltip_.visible && (!hovered_ || !hovered_->Shown())) HideTooltip();
-  if (tooltipDue_ > Now() || !hovered_) return;
+  if (!hovered_ || tooltipDue_ > Now()) return;
   tooltipDue_ = kForever;
   tooltip_ = Tooltip{true, hovered_->ToolTip(), pointerX_, pointerY_};
   tooltipChanged_ = true;

@@ -73,10 +73,9 @@ class Control {
   // only the pixels it newly covers or uncovers.
   virtual bool FlatColour() const { return false; }
 
-  // Damage bookkeeping of the form. The extent as last painted, nothing if it
-  // was not shown then.
-  const std::optional<Rect>& PaintedExtent() const { return paintedExtent_; }
-  void SetPaintedExtent(std::optional<Rect> extent) { paintedExtent_ = extent; }
+  // Damage bookkeeping of the form. The control's place in its form's list.
+  std::size_t Index() const { return index_; }
+  void SetIndex(std::size_t index) { index_ = index; }
   bool Pending() const { return pending_; }
   bool Restyled() const { return restyled_; }
   void ClearPending() { pending_ = restyled_ = false; }
@@ -101,7 +100,7 @@ class Control {
   Handler click_;
   Handler mouseMove_;
   KeyHandler keyUp_;
-  std::optional<Rect> paintedExtent_;
+  std::size_t index_ = 0;
   bool pending_ = false;
   bool restyled_ = false;
 };

@@ -28,14 +28,14 @@ void Form::CollectDamage() {
   };
   if (damage_.Everything()) {
     for (const auto& control : controls_) {
-      control->SetPaintedExtent(shownExtent(*control));
+      paintedExtents_[control->Index()] = shownExtent(*control);
       control->ClearPending();
     }
     pending_.clear();
     return;
   }
   for (Control* control : pending_) {
-    const std::optional<Rect> before = control->PaintedExtent();
+    const std::optional<Rect> before = paintedExtents_[control->Index()];
     const std::optional<Rect> after = shownExtent(*control);
     if (before && after && control->FlatColour() && !control->Restyled()) {
       // Where the flat control lay both before and after, nothing changes.
@@ -46,7 +46,7 @@ void Form::CollectDamage() {
       if (before) damage_.Add(*before);
       if (after) damage_.Add(*after);
     }
-    control->SetPaintedExtent(after);
+    paintedExtents_[control->Index()] = after;
     control->ClearPending();
   }
   pending_.clear();
@@ -54,7 +54,9 @@ void Form::CollectDamage() {
 
 void Form::Register(std::unique_ptr<Control> control) {
   byName_[control->Name()] = control.get();
+  control->SetIndex(controls_.size());
   controls_.push_back(std::move(control));
+  paintedExtents_.emplace_back();
 }
 
 Timer& Form::AddTimer(std::string name, int intervalMs) {

@@ -108,6 +108,10 @@ class Form {
   // Turns the changes since the last paint into the damaged region.
   void CollectDamage();
   const Region& Damage() const { return damage_; }
+  // Where each control (in the order of Controls()) was shown when the
+  // damage was last collected, nothing for one not shown then. Kept side by
+  // side, so that a look at all of them reads little memory.
+  const std::vector<std::optional<Rect>>& PaintedExtents() const { return paintedExtents_; }
   // The damaged region has been painted.
   void Painted() { damage_.Clear(); }
 
@@ -119,6 +123,7 @@ class Form {
   Application& app_;
   std::string name_;
   std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<std::optional<Rect>> paintedExtents_;
   std::unordered_map<std::string_view, Control*> byName_;
   std::vector<std::unique_ptr<Timer>> timers_;
 

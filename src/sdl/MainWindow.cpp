@@ -67,11 +67,12 @@ void MainWindow::Open() {
 
 void MainWindow::Show(const paint::Canvas& screen) { window_->Show(screen, letterbox_.Screen()); }
 
-void MainWindow::Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces) {
+void MainWindow::Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces,
+                      std::span<const std::optional<paint::PaintedPieces::Number>> kept) {
   long long pixels = 0;
   for (const paint::PixelRect& piece : pieces) pixels += 1LL * piece.width * piece.height;
   if (pixels <= kSmallFrame && small_)
-    small_->Put(screen, letterbox_.Screen(), pieces);
+    small_->Put(screen, letterbox_.Screen(), pieces, kept);
   else
     window_->Show(screen, letterbox_.Screen(), pieces);
 }

@@ -34,8 +34,10 @@ class MainWindow {
 
   // The screen's picture and the bars around it.
   void Show(const paint::Canvas& screen);
-  // Only the given pieces of the screen's picture.
-  void Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces);
+  // Only the given pieces of the screen's picture; `kept` holds the screen
+  // painter's number for each piece it keeps.
+  void Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces,
+            std::span<const std::optional<paint::PaintedPieces::Number>> kept = {});
   // Takes the window's size as it is now, and with it the screen's scale.
   void Resized();
   // Between fullscreen and the window it was; nothing for an unscaled screen.

@@ -261,7 +261,7 @@ void SdlPlatform::Present(const rt::Form& front, const rt::Tooltip& tooltip) {
   if (first)
     window_.Show(screen_.Image());
   else if (!changed.empty())
-    window_.Show(screen_.Image(), changed);
+    window_.Show(screen_.Image(), changed, screen_.ShownPieces());
   // A frame whose changes all lay off the screen pushes nothing: 0 pixels.
   if (trace_) {
     const long long pushed = first ? 1LL * screen_.Image().Width() * screen_.Image().Height() : PixelCount(changed);

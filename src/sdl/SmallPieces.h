@@ -2,14 +2,18 @@
 
 #include <SDL_video.h>
 
+#include <cstdint>
+#include <list>
 #include <memory>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "paint/Canvas.h"
+#include "paint/PaintedPieces.h"
 #include "paint/PixelRect.h"
 
-struct _XDisplay;
-struct _XGC;
+struct xcb_connection_t;
 
 namespace quil::sdl {
 
@@ -17,7 +21,11 @@ namespace quil::sdl {
 // puts every piece through shared memory and then waits for the server to be
 // done with it: a round trip that costs more than a small piece (the
 // arrows' swing, twenty times a second). Here the pixels travel in the
-// request, so nothing has to be waited for.
+// request, so nothing has to be waited for; and a piece the screen painter
+// keeps is kept by the server too, so showing it again sends only its number.
+//
+// Requests go through XCB, not Xlib: Xlib reads the connection on every
+// flush, XCB only writes.
 class SmallPieces {
  public:
   // For a window on a true- or direct-colour X visual with the canvas's own
@@ -28,17 +36,32 @@ class SmallPieces {
   SmallPieces& operator=(const SmallPieces&) = delete;
 
   // Copies the pieces of the canvas, which lies at `place` in the window.
-  void Put(const paint::Canvas& canvas, const paint::PixelRect& place, std::span<const paint::PixelRect> pieces);
+  // `kept` holds, piece by piece, the screen painter's number for those it keeps.
+  void Put(const paint::Canvas& canvas, const paint::PixelRect& place, std::span<const paint::PixelRect> pieces,
+           std::span<const std::optional<paint::PaintedPieces::Number>> kept = {});
 
  private:
-  SmallPieces(_XDisplay* display, unsigned long window, void* visual, int depth, _XGC* gc)
-      : display_(display), window_(window), visual_(visual), depth_(depth), gc_(gc) {}
+  struct Stored {
+    paint::PaintedPieces::Number number;
+    std::uint32_t pixmap;
+    int width;
+    int height;
+  };
 
-  _XDisplay* display_;
-  unsigned long window_;
-  void* visual_;
-  int depth_;
-  _XGC* gc_;
+  SmallPieces(xcb_connection_t* connection, std::uint32_t window, std::uint8_t depth, std::uint32_t gc)
+      : connection_(connection), window_(window), depth_(depth), gc_(gc) {}
+  // The stored copy of the piece, made now when there is none.
+  const Stored& Store(paint::PaintedPieces::Number number, const paint::Canvas& canvas, const paint::PixelRect& piece);
+  // Sends `piece` of the canvas to `drawable` at (x, y).
+  void Send(std::uint32_t drawable, const paint::Canvas& canvas, const paint::PixelRect& piece, int x, int y);
+
+  xcb_connection_t* connection_;
+  std::uint32_t window_;
+  std::uint8_t depth_;
+  std::uint32_t gc_;
+  // The piece used longest ago first.
+  std::list<Stored> stored_;
+  std::vector<std::uint32_t> rows_;
 };
 
 }  // namespace quil::sdl

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "PixelProbe.h"
@@ -162,6 +163,40 @@ TEST_P(ScreenPainterTest, AnimationsPaintedPieceByPieceMatchAWholeRepaint) {
   ExpectEveryFrameWhole("a picture swinging", 8, swing);
   sticker.SetPicture(SolidPicture(20, 20, 0xFF0000A0));
   ExpectEveryFrameWhole("another picture swinging the same way", 8, swing);
+}
+
+// Whoever shows the screen may keep a piece by its number and show it again
+// by the number alone, so a number must never stand for other pixels.
+TEST_P(ScreenPainterTest, APieceShownAgainHasItsNumberAndOnlyItHasIt) {
+  auto& sticker = Get<rt::Image>("Sticker");
+  auto& arrow = Get<rt::PictureBox>("Arrow");
+  using Numbers = std::vector<std::optional<paint::PaintedPieces::Number>>;
+  // Two pictures far apart swinging together: two pieces a frame.
+  const auto swing = [&] {
+    Numbers shown;
+    for (int i = 0; i < 12; ++i) {
+      sticker.SetLeft(sticker.Left() + (i < 6 ? 20 : -20));
+      arrow.SetTop(arrow.Top() + (i < 6 ? 20 : -20));
+      Frame();
+      EXPECT_EQ(screen_.ShownPieces().size(), 2u);
+      shown.insert(shown.end(), screen_.ShownPieces().begin(), screen_.ShownPieces().end());
+    }
+    return shown;
+  };
+  const Numbers first = swing();
+  EXPECT_EQ(swing(), first) << "the same swing again shows the same pieces";
+  EXPECT_EQ(std::set(first.begin(), first.end()).size(), first.size()) << "each piece of a swing is another";
+  EXPECT_EQ(std::count(first.begin(), first.end(), std::nullopt), 0);
+
+  sticker.SetPicture(SolidPicture(20, 20, 0xFF0000A0));
+  Frame();
+  const Numbers after = swing();
+  const auto shownBefore = [&](const auto& number) { return std::count(first.begin(), first.end(), number) > 0; };
+  EXPECT_EQ(std::count_if(after.begin(), after.end(), shownBefore), after.size() / 2)
+      << "the arrow's pieces are those it showed, the new picture's are new";
+  Get<rt::Label>("Date").SetCaption("Mon 12/31");
+  Frame();
+  EXPECT_EQ(screen_.ShownPieces(), Numbers(screen_.ShownPieces().size())) << "a new caption is painted, not kept";
 }
 
 TEST_P(ScreenPainterTest, ChangesOfLookTextPicturesAndTooltipMatchAWholeRepaint) {

@@ -4,11 +4,13 @@
 
 #include <chrono>
 #include <functional>
+#include <tuple>
 
 #include "PlatformEvents.h"
 #include "XvfbServer.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
+#include "runtime/Image.h"
 
 namespace quil::test {
 namespace {
@@ -196,6 +198,34 @@ TEST_F(SdlPlatformTest, WaitInputSleepsUntilItsDeadline) {
   const auto waited = std::chrono::steady_clock::now() - start;
   EXPECT_GE(waited, 100ms);
   EXPECT_LT(waited, 2s);
+}
+
+// A small picture swinging to and fro goes to the window piece by piece, the
+// second swing from the copies the server kept of the first one's pieces.
+TEST_F(SdlPlatformTest, APictureSwingingToAndFroIsShownWhereItIsOnEverySwing) {
+  auto& sticker = form_.Add<rt::Image>("Sticker", rt::Rect{1500, 1500, 180, 180},
+                                       std::make_shared<rt::Picture>(12, 12, rt::Picture::Pixels32(144, 0xFFFF0000)));
+  const auto frame = [&] {
+    form_.CollectDamage();
+    platform_.Present(form_, {});
+    form_.Painted();
+  };
+  frame();
+  int tick = 0;
+  const auto swingOn = [&](int steps) {
+    for (int end = tick + steps; tick < end; ++tick) {
+      sticker.SetLeft(sticker.Left() + (tick % 12 < 6 ? 30 : -30));
+      frame();
+    }
+    Collect(50);
+    return ExtentOf(0x000000FF);
+  };
+  const auto at = [](int left) { return std::tuple{left, 100, left + 11, 111}; };
+  const auto where = [](const Extent& extent) { return std::tuple{extent.left, extent.top, extent.right, extent.bottom}; };
+  EXPECT_EQ(where(swingOn(4)), at(108)) << "first swing, pieces sent";
+  swingOn(8);
+  EXPECT_EQ(where(swingOn(4)), at(108)) << "second swing, pieces copied";
+  EXPECT_EQ(where(swingOn(8)), at(100));
 }
 
 // The black second is the one long wait before the warning's pulse: every job
