@@ -1,7 +1,6 @@
 #include "paint/ControlPainter.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "runtime/Frame.h"
 #include "runtime/Image.h"
@@ -10,6 +9,7 @@
 #include "runtime/PictureBox.h"
 #include "runtime/Shape.h"
 #include "paint/CairoColour.h"
+#include "paint/DeviceScale.h"
 #include "paint/PixelRect.h"
 #include "paint/ShapePath.h"
 #include "paint/TransportSymbol.h"
@@ -32,21 +32,6 @@ void FillRect(cairo_t* cr, const PixelRect& box, rt::Colour colour) {
 void ClipTo(cairo_t* cr, const PixelRect& box) {
   cairo_rectangle(cr, box.x, box.y, box.width, box.height);
   cairo_clip(cr);
-}
-
-// Fills the rectangle from (left, top) to (right, bottom) of user space with
-// its edges moved to the nearest device pixel: a straight stroke of the
-// screen's pixels stays sharp at any scale, a line of 2 pixels at 1.5 is 3.
-void FillOnDevicePixels(cairo_t* cr, double left, double top, double right, double bottom) {
-  cairo_user_to_device(cr, &left, &top);
-  cairo_user_to_device(cr, &right, &bottom);
-  cairo_save(cr);
-  cairo_identity_matrix(cr);
-  const double x = std::round(std::min(left, right));
-  const double y = std::round(std::min(top, bottom));
-  cairo_rectangle(cr, x, y, std::round(std::max(left, right)) - x, std::round(std::max(top, bottom)) - y);
-  cairo_fill(cr);
-  cairo_restore(cr);
 }
 
 // A one-pixel outline through the pixels from (left, top) to (right, bottom) inclusive.

@@ -28,10 +28,9 @@ constexpr int kMinWidth = 200;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 
-void FillRect(cairo_t* cr, double x, double y, double w, double h, rt::Colour colour) {
+void FillRect(cairo_t* cr, int x, int y, int w, int h, rt::Colour colour) {
   SetSourceColour(cr, colour);
-  cairo_rectangle(cr, x, y, w, h);
-  cairo_fill(cr);
+  FillOnDevicePixels(cr, x, y, x + w, y + h);
 }
 
 // Two-tone one-pixel edge around `box`, inset by `inset`: light on the top and
@@ -49,8 +48,8 @@ void Bevel(cairo_t* cr, const PixelRect& box, int inset, rt::Colour light, rt::C
 
 }  // namespace
 
-MessageBoxPainter::MessageBoxPainter(TextPainter& text, rt::MessageBoxRequest message)
-    : text_(text), message_(std::move(message)) {
+MessageBoxPainter::MessageBoxPainter(TextPainter& text, rt::MessageBoxRequest message, double scale)
+    : text_(text), message_(std::move(message)), scale_(scale) {
   const TextBlock title = Title();
   titleHeight_ = title.height + 6;
   const TextBlock prompt = Prompt();
@@ -71,6 +70,7 @@ void MessageBoxPainter::Paint(cairo_t* cr, bool okPressed) {
   cairo_save(cr);
   SetSourceColour(cr, kFace);
   cairo_paint(cr);
+  cairo_scale(cr, scale_, scale_);
   const PixelRect whole{0, 0, width_, height_};
   Bevel(cr, whole, 0, kFace, kDarkShadow);
   Bevel(cr, whole, 1, kHighlight, kShadow);

@@ -25,11 +25,8 @@ Letterbox::Letterbox(int windowWidth, int windowHeight) {
   screen_ = {(windowWidth - width) / 2, (windowHeight - height) / 2, width, height};
 }
 
-// By the middle of the window's pixel: at a scale that is not whole a window
-// pixel shows parts of two screen pixels, and the one it shows more of wins.
 PixelPoint Letterbox::ToScreenBeyond(int x, int y) const {
-  return {static_cast<int>(std::floor((x - screen_.x + 0.5) / scale_)),
-          static_cast<int>(std::floor((y - screen_.y + 0.5) / scale_))};
+  return {paint::ScreenPixelAt(x - screen_.x, scale_), paint::ScreenPixelAt(y - screen_.y, scale_)};
 }
 
 std::optional<PixelPoint> Letterbox::ToScreen(int x, int y) const {

@@ -1,6 +1,8 @@
 #include "sdl/MainWindow.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 
 #include <algorithm>
 
@@ -30,6 +32,18 @@ SDL_Rect Centred(const SDL_Rect& area, double scale) {
   const int width = paint::ScaledLength(paint::kScreenWidth, scale);
   const int height = paint::ScaledLength(paint::kScreenHeight, scale);
   return {area.x + (area.w - width) / 2, area.y + (area.h - height) / 2, width, height};
+}
+
+// Where the window's inside lies on the desktop. SDL's own record misses a
+// move made by another client while no window manager runs, so X is asked.
+void DesktopOrigin(SDL_Window* window, int& x, int& y) {
+  SDL_GetWindowPosition(window, &x, &y);
+  SDL_SysWMinfo wm;
+  SDL_VERSION(&wm.version);
+  if (!SDL_GetWindowWMInfo(window, &wm) || wm.subsystem != SDL_SYSWM_X11) return;
+  ::Display* display = wm.info.x11.display;
+  ::Window child = 0;
+  XTranslateCoordinates(display, wm.info.x11.window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
 }
 
 }  // namespace
@@ -63,6 +77,17 @@ void MainWindow::Open() {
   if (fullscreen_) Cover(true);
   SDL_ShowWindow(window);
   Resized();
+}
+
+paint::PixelRect MainWindow::ScreenOnDesktop() const {
+  if (!window_) {
+    const SDL_Rect display = Display(SDL_GetDisplayBounds);
+    return {display.x, display.y, display.w, display.h};
+  }
+  int x = 0, y = 0;
+  DesktopOrigin(window_->Get(), x, y);
+  const paint::PixelRect& screen = letterbox_.Screen();
+  return {x + screen.x, y + screen.y, screen.width, screen.height};
 }
 
 void MainWindow::Show(const paint::Canvas& screen) { window_->Show(screen, letterbox_.Screen()); }

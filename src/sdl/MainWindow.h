@@ -26,6 +26,9 @@ class MainWindow {
   // The scale the screen is to be drawn at.
   double Scale() const { return letterbox_.Scale(); }
   const Letterbox& Place() const { return letterbox_; }
+  // Where the screen is shown, in the desktop's pixels; the whole display
+  // while the window is not open yet.
+  paint::PixelRect ScreenOnDesktop() const;
 
   void Open();
   bool IsOpen() const { return window_ != nullptr; }

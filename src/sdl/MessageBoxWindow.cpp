@@ -14,20 +14,34 @@ bool AnswersBox(SDL_Keycode key) {
 MessageBoxWindow::MessageBoxWindow(paint::TextPainter& text)
     : text_(text), window_("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_BORDERLESS) {}
 
-void MessageBoxWindow::Open(const rt::MessageBoxRequest& message, SDL_Window* owner) {
-  painter_.emplace(text_, message);
-  canvas_.emplace(painter_->Width(), painter_->Height());
+void MessageBoxWindow::Open(const rt::MessageBoxRequest& message, SDL_Window* owner, const paint::PixelRect& screen,
+                            double scale) {
+  painter_.emplace(text_, message, scale);
   pressed_ = false;
   armedKey_ = SDL_SCANCODE_UNKNOWN;
   SDL_Window* window = window_.Get();
   SDL_SetWindowTitle(window, message.title.c_str());
-  SDL_SetWindowSize(window, painter_->Width(), painter_->Height());
-  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(0), SDL_WINDOWPOS_CENTERED_DISPLAY(0));
+  Fit(screen);
   if (owner) SDL_SetWindowModalFor(window, owner);
   SDL_ShowWindow(window);
   open_ = true;
   Redraw();
   Raise();
+}
+
+void MessageBoxWindow::Rescale(const paint::PixelRect& screen, double scale) {
+  if (!open_ || scale == painter_->Scale()) return;
+  painter_->SetScale(scale);
+  Fit(screen);
+  Redraw();
+}
+
+void MessageBoxWindow::Fit(const paint::PixelRect& screen) {
+  const int width = painter_->DeviceWidth();
+  const int height = painter_->DeviceHeight();
+  canvas_.emplace(width, height);
+  SDL_SetWindowSize(window_.Get(), width, height);
+  SDL_SetWindowPosition(window_.Get(), screen.x + (screen.width - width) / 2, screen.y + (screen.height - height) / 2);
 }
 
 void MessageBoxWindow::Raise() {
@@ -62,7 +76,7 @@ bool MessageBoxWindow::Handle(const SDL_Event& event) {
 // button is let go over it.
 bool MessageBoxWindow::HandleButton(const SDL_MouseButtonEvent& button) {
   if (button.button != SDL_BUTTON_LEFT) return false;
-  const bool overOk = painter_->OkButton().Contains(button.x, button.y);
+  const bool overOk = painter_->OnOkButton(button.x, button.y);
   const bool wasPressed = pressed_;
   pressed_ = button.type == SDL_MOUSEBUTTONDOWN && overOk;
   if (pressed_ != wasPressed) Redraw();

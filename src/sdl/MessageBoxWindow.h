@@ -12,8 +12,9 @@
 
 namespace quil::sdl {
 
-// The modal message box: a small window of its own, centred on the screen,
-// answered by its OK button, Enter, Space, Escape or closing it.
+// The modal message box: a small window of its own, centred on the screen
+// and shown at the screen's scale, answered by its OK button, Enter, Space,
+// Escape or closing it.
 //
 // One window serves every box of the run: it is laid out afresh for each box
 // and hidden in between, so a box costs no window of its own. SDL's wake-ups
@@ -22,9 +23,13 @@ class MessageBoxWindow {
  public:
   explicit MessageBoxWindow(paint::TextPainter& text);
 
-  // Lays the window out for `message`, centres it and shows it on top of
-  // `owner`, which may be null: the box also works before the main window exists.
-  void Open(const rt::MessageBoxRequest& message, SDL_Window* owner);
+  // Lays the window out for `message` at `scale`, centres it on `screen` (in
+  // the desktop's pixels) and shows it on top of `owner`, which may be null:
+  // the box also works before the main window exists.
+  void Open(const rt::MessageBoxRequest& message, SDL_Window* owner, const paint::PixelRect& screen, double scale);
+  // An open box follows the screen to another scale: drawn afresh at it and
+  // centred again on the screen. Nothing while the scale stays.
+  void Rescale(const paint::PixelRect& screen, double scale);
   void Hide();
   bool IsOpen() const { return open_; }
 
@@ -37,6 +42,8 @@ class MessageBoxWindow {
  private:
   bool HandleButton(const SDL_MouseButtonEvent& button);
   bool HandleKey(const SDL_KeyboardEvent& key);
+  // Sizes the window to the box at its scale, centred on `screen`.
+  void Fit(const paint::PixelRect& screen);
   void Redraw();
 
   paint::TextPainter& text_;

@@ -201,7 +201,7 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
 }
 
 // A new size may call for a new scale: the last frame is then painted afresh
-// at the new size, not enlarged.
+// at the new size, not enlarged, and an open message box with it.
 void SdlPlatform::Resized() {
   window_.Resized();
   pointer_.SetScale(window_.Scale());
@@ -210,6 +210,7 @@ void SdlPlatform::Resized() {
     screen_.Update(*shownForm_, shownTooltip_);
   }
   window_.Show(screen_.Image());
+  if (BoxOpen()) box_->Rescale(window_.ScreenOnDesktop(), window_.Scale());
 }
 
 std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
@@ -279,7 +280,7 @@ void SdlPlatform::SetPointer(const rt::PictureRef& picture) { pointer_.Set(pictu
 
 void SdlPlatform::OpenMessageBox(const rt::MessageBoxRequest& message) {
   if (!box_) box_ = std::make_unique<MessageBoxWindow>(boxText_);
-  box_->Open(message, window_.Get());
+  box_->Open(message, window_.Get(), window_.ScreenOnDesktop(), window_.Scale());
 }
 
 void SdlPlatform::CloseMessageBox() {

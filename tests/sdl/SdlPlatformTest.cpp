@@ -6,6 +6,7 @@
 #include <functional>
 #include <tuple>
 
+#include "DesktopPixels.h"
 #include "PlatformEvents.h"
 #include "XvfbServer.h"
 #include "runtime/Application.h"
@@ -52,26 +53,8 @@ class SdlPlatformTest : public ::testing::Test {
             static_cast<std::uint8_t>(rgb[at + 2])};
   }
 
-  struct Extent {
-    int left = 800, top = 600, right = -1, bottom = -1;
-  };
   // Where pixels of the colour lie on the screen.
-  Extent ExtentOf(rt::Colour colour) {
-    const rt::Rgb wanted = rt::ToRgb(colour);
-    const std::string rgb = server_->Capture();
-    Extent extent;
-    for (int y = 0; y < 600; ++y)
-      for (int x = 0; x < 800; ++x) {
-        const std::size_t at = (static_cast<std::size_t>(y) * 800 + x) * 3;
-        if (at + 3 > rgb.size()) return extent;
-        if (static_cast<std::uint8_t>(rgb[at]) != wanted.r || static_cast<std::uint8_t>(rgb[at + 1]) != wanted.g ||
-            static_cast<std::uint8_t>(rgb[at + 2]) != wanted.b)
-          continue;
-        extent = {std::min(extent.left, x), std::min(extent.top, y), std::max(extent.right, x),
-                  std::max(extent.bottom, y)};
-      }
-    return extent;
-  }
+  Extent ExtentOf(rt::Colour colour) { return test::ExtentOf(server_->Capture(), 800, rt::ToRgb(colour)); }
 
   void AnswerBoxWithEnter() {
     server_->Run("xdotool key Return");
