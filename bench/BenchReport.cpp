@@ -130,11 +130,16 @@ void FrameCostRows(const std::vector<FrameCost>& frames, long long whole, const 
 }
 
 // The interface thread's share at rest: with the arrows' swing its frames are
-// the cost; twice the size may cost a fifth more.
-void IdleRows(const std::string& atOne, const std::string& atTwo) {
+// the cost, beside what a bare X client pays for the same swing; twice the
+// size may cost a fifth more.
+void IdleRows(const std::string& atOne, const std::string& atTwo, const std::string& wakeFloor) {
   if (atOne.empty()) return;
   const double one = std::atof(atOne.c_str());
-  Row("interface thread at rest on the menu", Format("%.3f %% of a core", one), "<= 0.15 %", one <= 0.15);
+  const double floor = std::atof(wakeFloor.c_str());
+  Row("interface thread at rest on the menu",
+      floor > 0 ? Format("%.3f %% of a core = %.2fx the bare X client", one, one / floor)
+                : Format("%.3f %% of a core", one),
+      "<= 0.15 %", one <= 0.15);
   if (atTwo.empty()) return;
   const double two = std::atof(atTwo.c_str());
   Row("the same at twice the size", Format("%.3f %% of a core = %.2fx", two, two / one), "<= 1.2x", two <= 1.2 * one);
@@ -224,7 +229,7 @@ int main(int argc, char** argv) {
     const double main = std::atof(arg("idle", 1).c_str());
     Row("CPU at rest on the menu, music playing",
         Format("%.2f %% of a core (interface %.2f, sound %.2f)", idle, main, idle - main), "<= 0.5 %", idle <= 0.5);
-    IdleRows(arg("idle", 1), arg("idle-2x"));
+    IdleRows(arg("idle", 1), arg("idle-2x"), arg("idle-floors", 2));
   }
   if (!arg("idle-floors", 1).empty()) {
     // What the program cannot spend less on: its music, decoded and mixed, and
