@@ -67,12 +67,11 @@ std::optional<PaintedPieces::Number> ScreenPainter::PaintPiece(const rt::Form& f
   const PixelRect device = CutTo(ScaledOutward(area, scale_), canvas_->Width(), canvas_->Height());
   // Every screen pixel the device's pixels show, as the form painter paints them.
   auto scene = PaintedPieces::SceneOf(front, UnscaledOutward(device, scale_));
-  if (!scene) {
-    painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, {&area, 1});
-    return std::nullopt;
+  if (scene) {
+    if (auto kept = pieces_.Restore(*scene, *canvas_, device)) return kept;
   }
-  if (auto kept = pieces_.Restore(*scene, *canvas_, device)) return kept;
   painter_.Paint(canvas_->Context(), front, tooltip, width_, height_, {&area, 1});
+  if (!scene) return std::nullopt;
   return pieces_.Keep(std::move(*scene), *canvas_, device);
 }
 
