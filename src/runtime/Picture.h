@@ -17,16 +17,21 @@ struct PictureHotSpot {
 // Pixels are 32-bit premultiplied ARGB (0xAARRGGBB in native byte order), row
 // after row without padding: the format Cairo paints from directly.
 // The pixels may be decoded lazily: the size is known up front, the decoder
-// runs on the first call to Pixels().
+// runs on the first call to Pixels(). A picture whose source can be drawn at
+// any size (a user's photograph, a card drawn by code) is drawn at each device
+// size from that source rather than enlarged from its own pixels.
 class Picture {
  public:
   using Pixels32 = std::vector<std::uint32_t>;
   using Decoder = std::function<Pixels32()>;
+  // The picture drawn at width x height.
+  using SizedDecoder = std::function<Pixels32(int width, int height)>;
 
   using HotSpot = PictureHotSpot;
 
   Picture(int width, int height, Pixels32 pixels, HotSpot hotSpot = {});
   Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {});
+  Picture(int width, int height, SizedDecoder decoder);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -36,11 +41,18 @@ class Picture {
   std::uint32_t PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * width_ + x]; }
   bool FullyTransparent() const;
 
+  bool DrawnAtAnySize() const { return static_cast<bool>(sized_); }
+  // The picture drawn afresh at width x height, not kept; only for a picture
+  // drawn at any size, empty for others.
+  Pixels32 PixelsAt(int width, int height) const;
+
  private:
   int width_;
   int height_;
   HotSpot hotSpot_;
   mutable Decoder decoder_;
+  SizedDecoder sized_;
+  mutable bool sizedPending_ = false;  // its own size not drawn yet
   mutable Pixels32 pixels_;
 };
 
