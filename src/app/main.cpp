@@ -7,6 +7,7 @@
 #include "app/ChannelList.h"
 #include "app/ChannelsFile.h"
 #include "app/CommandLine.h"
+#include "app/MediaFolder.h"
 #include "app/PadShortcuts.h"
 #include "app/ProcessStarter.h"
 #include "app/Program.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
         quil::app::ReadChannelsFile(quil::app::ChannelsFilePath(), quil::app::HomeFolder());
     for (const std::string& problem : channels.problems) std::fprintf(stderr, "Quil OS: %s\n", problem.c_str());
     if (command.listChannels) {
-      quil::app::ListChannels(channels.commands, std::cout);
+      quil::app::ListChannels(channels, quil::app::MediaHome(), std::cout);
       return 0;
     }
     // Destroyed last: a game still running when the program ends goes with it.

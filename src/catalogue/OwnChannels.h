@@ -25,6 +25,11 @@ struct OwnChannel {
   std::string screenshot = {};
 };
 
+// The card drawn for an own channel without a picture of its own: a motif
+// and colours chosen from its title alone, so that a channel keeps its look
+// from run to run and on every machine.
+Card OwnCard(std::string_view title);
+
 // The platform look named as in a channels file ("SUPER KESTREL"), in any case.
 std::optional<Style> StyleNamed(std::string_view name);
 

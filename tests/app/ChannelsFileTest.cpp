@@ -1,3 +1,4 @@
+#include "app/ChannelList.h"
 #include "app/ChannelsFile.h"
 #include "app/MediaFolder.h"
 #include "app/UserFile.h"
@@ -7,6 +8,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -171,6 +173,31 @@ TEST_F(ChannelsFileTest, ATileTakenAndNoTileLeftAreEachNamed) {
   EXPECT_TRUE(file.problems[0].starts_with(path + ":6: tile 44 went to a channel before [Second]; it takes tile 10"))
       << file.problems[0];
   EXPECT_TRUE(file.problems[1].starts_with(path + ":89: no tile is left for [Game 41]")) << file.problems[1];
+}
+
+TEST_F(ChannelsFileTest, TheListShowsTheMenuTileByTileWithWhatOwnChannelsFound) {
+  const app::ChannelsFile file = Read(
+      "[Skyhop Quest]\nExec=skyhop\n"
+      "[Moon: Harbour]\nExec=harbour\nScreenshot=/nowhere/shot.png\n"
+      "[Star Road]\nExec=road\nPath=/games\nTile=12\n");
+  folder.Touch("/media/Moon- Harbour/tile.jpg");
+  std::stringstream list;
+  app::ListChannels(file, folder.PathOf("/media"), list);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(list, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 1u + 48 + 2 * 2) << list.str();
+  const std::vector<std::pair<std::size_t, std::vector<std::string>>> expected = {
+      {1, {"   1  Crimson Edge - Northgate", "console", "a message box"}},
+      {9, {"   9  Skyhop Quest", "built-in", "skyhop  (in /home/player)"}},
+      {10, {"  10  Moon: Harbour", "yours", "harbour  (in /home/player)"}},
+      {11, {"tile picture: " + folder.PathOf("/media/Moon- Harbour/tile.jpg")}},
+      {12, {"screenshot: drawn (/nowhere/shot.png is not there)"}},
+      {14, {"  12  Star Road", "yours", "road  (in /games)"}},
+      {16, {"screenshot: drawn"}},
+      {18, {"  14  Blitz the Porcupine 2", "built-in", "blanks the screen"}},
+      {52, {"  48  (empty)"}}};
+  for (const auto& [index, words] : expected)
+    for (const std::string& word : words) EXPECT_NE(lines[index].find(word), std::string::npos) << lines[index];
 }
 
 TEST(MediaFolder, TitlesAreWrittenAsFolderNamesTheUserCanType) {

@@ -47,5 +47,23 @@ TEST(OwnChannels, PastFortyThreeChannelsTheRestFindNoTile) {
   EXPECT_EQ(seats[44].tile, 0);
 }
 
+// The card is chosen from the title alone: the same on every run, told
+// apart from its neighbours', its lettering legible.
+TEST(OwnChannels, ACardsLookIsChosenFromItsTitleAlone) {
+  const Card moon = OwnCard("Moonlit Harbour");
+  EXPECT_EQ(moon.motif, OwnCard("Moonlit Harbour").motif);
+  EXPECT_EQ(moon.motif, Motif::Blocks) << "a title's card changed from the last run";
+  EXPECT_EQ(moon.sky, 0xE8EEF2u);
+  int alike = 0;
+  const auto luma = [](std::uint32_t c) { return 0.3 * (c >> 16) + 0.59 * (c >> 8 & 0xFF) + 0.11 * (c & 0xFF); };
+  for (int i = 0; i < 40; ++i) {
+    const Card a = OwnCard("Game " + std::to_string(i)), b = OwnCard("Game " + std::to_string(i + 1));
+    alike += a.motif == b.motif && a.sky == b.sky;
+    EXPECT_GT(std::abs(luma(a.ink) - luma(a.sky)), 90) << i;
+    EXPECT_NE(a.motif, Motif::Disc) << "a console channel's motif";
+  }
+  EXPECT_LT(alike, 4) << "neighbouring titles look alike";
+}
+
 }  // namespace
 }  // namespace quil::catalogue
