@@ -1,27 +1,52 @@
-// Form1: the two round buttons of the bottom bar. Each answers a click with a
-// joke message box; the hot spot over the discs plays the hover sound, the
-// face in front of it does not.
-#include "audio/Effects.h"
-#include "home/Form1.h"
+#include "home/BottomBar.h"
+
+#include "catalogue/Sounds.h"
+#include "home/MenuDesign.h"
 
 namespace quil::home {
 namespace {
 
 constexpr const char* kOptionsPrompt = "This isn't a real Quil, so there are no Quil Options.";
-constexpr const char* kOptionsTitle = "Quil Options";
 constexpr const char* kMessageBoard = "lol, e-mail";
 
 }  // namespace
 
-void Form1::ShapeQuilLabel_Click() { App().MsgBox(kOptionsPrompt, rt::MessageBoxStyle::Information, kOptionsTitle); }
-
-void Form1::ShapeQuilLabel_MouseMove() { PlayHoverSound(); }
-
-void Form1::ShapeMailLabel_Click() {
-  Sound().Play(audio::effects::kClick);
-  App().MsgBox(kMessageBoard, rt::MessageBoxStyle::Information, kMessageBoard);
+BottomBar::BottomBar(const Controls& controls, rt::Application& app, audio::SoundEffect& sound, HoverSound& hover)
+    : controls_(controls), app_(app), sound_(sound), hover_(hover) {
+  const auto wire = [this](const RoundButton& button, void (BottomBar::*clicked)()) {
+    button.hotSpot.OnClick([this, clicked] { (this->*clicked)(); });
+    button.face.OnClick([this, clicked] { (this->*clicked)(); });
+    button.hotSpot.OnMouseMove([this] { hover_.Play(); });
+  };
+  wire(controls_.options, &BottomBar::OnOptionsClicked);
+  wire(controls_.messageBoard, &BottomBar::OnMessageBoardClicked);
+  controls_.exit.OnClick([this] { OnExitClicked(); });
+  controls_.exit.OnMouseMove([this] { hover_.Play(); });
 }
 
-void Form1::ShapeMailLabel_MouseMove() { PlayHoverSound(); }
+void BottomBar::Show() {
+  for (const RoundButton* button : {&controls_.options, &controls_.messageBoard}) {
+    button->ring.SetVisible(true);
+    button->disc.SetVisible(true);
+    button->face.SetVisible(true);
+    button->curve.SetVisible(true);
+    button->hotSpot.SetVisible(true);
+  }
+  controls_.exit.SetVisible(true);
+}
+
+void BottomBar::OnOptionsClicked() {
+  app_.MsgBox(kOptionsPrompt, rt::MessageBoxStyle::Information, design::kOptionsName);
+}
+
+void BottomBar::OnMessageBoardClicked() {
+  sound_.Play(catalogue::sounds::kClick);
+  app_.MsgBox(kMessageBoard, rt::MessageBoxStyle::Information, kMessageBoard);
+}
+
+void BottomBar::OnExitClicked() {
+  sound_.Play(catalogue::sounds::kClick);
+  app_.End();
+}
 
 }  // namespace quil::home

@@ -1,83 +1,43 @@
-#include "home/Form1.h"
+#include "home/HomeMenu.h"
 
+#include <cmath>
 #include <utility>
-#include <variant>
 
+#include "home/MenuGeometry.h"
 #include "pictures/Pictures.h"
-#include "audio/Effects.h"
-#include "home/Form1Design.h"
-#include "runtime/Frame.h"
-#include "runtime/Image.h"
-#include "runtime/Label.h"
-#include "runtime/PictureBox.h"
+#include "runtime/InputEvent.h"
+#include "runtime/Str.h"
 
 namespace quil::home {
 namespace {
 
-// Every tile's control of one kind, by tile number less one.
-template <class C>
-std::array<C*, design::kTileCount> Tiles(const rt::Form& form, std::string_view (*nameOf)(int tile)) {
-  std::array<C*, design::kTileCount> controls;
-  for (int tile = 1; tile <= design::kTileCount; ++tile) controls[tile - 1] = &form.Get<C>(nameOf(tile));
-  return controls;
-}
+constexpr const char* kRequiredResolution = " 800 x 600";
+
+// Virtual-key codes: the letters, and the digits of the main keyboard (the
+// numeric pad's digits have codes of their own and do nothing here).
+constexpr int kKeyP = 'P';
+constexpr int kKeyM = 'M';
+constexpr int kKey1 = '1';
+constexpr int kKey2 = '2';
 
 }  // namespace
 
-Form1::Designed::Designed(rt::Form& form) { design::Build(form); }
-
-Form1::Form1(rt::Application& app, audio::Multimedia& media, ChannelOpener openChannel)
-    : Form(app, "Form1"),
-      designed_(*this),
-      Image1(Get<rt::Image>("Image1")),
-      Image2(Get<rt::Image>("Image2")),
-      Image3(Get<rt::Image>("Image3")),
-      Image4(Get<rt::Image>("Image4")),
-      Image6(Get<rt::Image>("Image6")),
-      ImageMouse(Get<rt::Image>("ImageMouse")),
-      ImageTrans(Get<rt::Image>("ImageTrans")),
-      ImageLine(Get<rt::Image>("ImageLine")),
-      ImageGreyBar(Get<rt::Image>("ImageGreyBar")),
-      ImageCurveLine1(Get<rt::Image>("ImageCurveLine1")),
-      ImageCurveLine2(Get<rt::Image>("ImageCurveLine2")),
-      ImageLabelQuil(Get<rt::Image>("ImageLabelQuil")),
-      ImageMail(Get<rt::Image>("ImageMail")),
-      ImageExit(Get<rt::Image>("ImageExit")),
-      Label1(Get<rt::Label>("Label1")),
-      LabelRes(Get<rt::Label>("LabelRes")),
-      LabelMenu(Get<rt::Label>("LabelMenu")),
-      ShapeQuilLabel(Get<rt::Label>("ShapeQuilLabel")),
-      ShapeMailLabel(Get<rt::Label>("ShapeMailLabel")),
-      LabelMusicBack(Get<rt::Label>("LabelMusicBack")),
-      LabelMusicNext(Get<rt::Label>("LabelMusicNext")),
-      ShapeHC(Get<rt::Shape>("ShapeHC")),
-      ShapeQuilButton1(Get<rt::Shape>("ShapeQuilButton1")),
-      ShapeQuilButton2(Get<rt::Shape>("ShapeQuilButton2")),
-      ShapeMailButton1(Get<rt::Shape>("ShapeMailButton1")),
-      ShapeMailButton2(Get<rt::Shape>("ShapeMailButton2")),
-      Picture1(Get<rt::PictureBox>("Picture1")),
-      ImageAR(Get<rt::PictureBox>("ImageAR")),
-      ImageAL(Get<rt::PictureBox>("ImageAL")),
-      Frame1(Get<rt::Frame>("Frame1")),
-      Timer1(TimerNamed("Timer1")),
-      Timer2(TimerNamed("Timer2")),
-      Timer3(TimerNamed("Timer3")),
-      TimerIntro(TimerNamed("TimerIntro")),
-      TimerAR(TimerNamed("TimerAR")),
-      TimerPage(TimerNamed("TimerPage")),
-      TimerZoom(TimerNamed("TimerZoom")),
-      TimerMainMenuMusic(TimerNamed("TimerMainMenuMusic")),
-      TimerMusicChange(TimerNamed("TimerMusicChange")),
-      TimerWeatherMusic(TimerNamed("TimerWeatherMusic")),
-      TimerMusic(TimerNamed("TimerMusic")),
-      TimerMusic2(TimerNamed("TimerMusic2")),
-      tileFrames_(Tiles<rt::Shape>(*this, design::TileFrameName)),
-      tilePictures_(Tiles<rt::Image>(*this, design::TilePictureName)),
-      openChannel_(std::move(openChannel)),
+HomeMenu::HomeMenu(rt::Application& app, audio::Multimedia& media, Zoom::ChannelOpener openChannel)
+    : Form(app, std::string(design::kFormName)),
+      controls_(design::Build(*this)),
       sound_(media, [&app] { return app.Path(); }),
       player_(media),
-      music_(player_, [&app] { return app.Path(); }, TimerMainMenuMusic, TimerMusicChange, TimerWeatherMusic),
-      panel_({Frame1, LabelMusicBack, LabelMusicNext, TimerMusic, TimerMusic2, TimerMusicChange}, music_, sound_) {
+      music_(player_, [&app] { return app.Path(); }, controls_.menuTrackDelay, controls_.trackChange,
+             controls_.broadcastSilence),
+      hover_(sound_, controls_.pages.scroll),
+      intro_(controls_.intro, sound_),
+      tiles_(controls_.tiles, hover_),
+      pages_(controls_.pages, tiles_, hover_, sound_),
+      zoom_(controls_.zoom, std::move(openChannel)),
+      tileClicks_(tiles_, {hover_, music_, zoom_}, app, sound_, player_),
+      bar_(controls_.bar, app, sound_, hover_),
+      panel_(controls_.panel, music_, sound_),
+      reveal_(controls_.reveal, {intro_, pages_, tiles_, bar_, music_, hover_}, *this, sound_) {
   SetCaption("Quil OS");
   SetBackColor(design::kMenuBackground);
   SetWidth(52995);
@@ -85,55 +45,69 @@ Form1::Form1(rt::Application& app, audio::Multimedia& media, ChannelOpener openC
   SetIcon({pictures::Picture("AppIcon48"), pictures::Picture("AppIcon32"), pictures::Picture("AppIcon24"),
            pictures::Picture("AppIcon16")});
   SetMouseIcon(pictures::Picture("PointerHand"));
-  WireHandlers();
+
+  OnLoad([this] { OnLoaded(); });
+  OnClick([this] { reveal_.OnIntroClicked(); });
+  controls_.intro.warning.OnClick([this] { reveal_.OnIntroClicked(); });
+  OnMouseMove([this] {
+    // While the jingle that follows the intro click runs, the background only holds the hover sound back.
+    if (intro_.JingleRunning())
+      hover_.HoldBack();
+    else
+      OnPointerOverResetSurface(true);
+  });
+  controls_.line.OnMouseMove([this] { OnPointerOverResetSurface(true); });
+  for (rt::Image* picture : controls_.barPictures) picture->OnMouseMove([this] { OnPointerOverResetSurface(false); });
+  for (rt::PictureBox* arrow : {&controls_.pages.next, &controls_.pages.previous})
+    arrow->OnKeyUp([this](int keyCode, int /*shift*/) { OnKeyReleased(keyCode); });
 }
 
-void Form1::WireHandlers() {
-  OnLoad([this] { Form_Load(); });
-  OnClick([this] { Form_Click(); });
-  OnMouseMove([this] { Form_MouseMove(); });
-
-  Timer1.OnTimer([this] { Timer1_Timer(); });
-  TimerIntro.OnTimer([this] { TimerIntro_Timer(); });
-  Timer2.OnTimer([this] { Timer2_Timer(); });
-  Timer3.OnTimer([this] { Timer3_Timer(); });
-  TimerZoom.OnTimer([this] { TimerZoom_Timer(); });
-
-  Image1.OnClick([this] { Form_Click(); });
-  for (int tile = 1; tile <= design::kTileCount; ++tile)
-    TilePicture(tile).OnMouseMove([this, tile] { TileImage_MouseMove(tile); });
-  for (int tile = 1; tile <= design::kTileCount; ++tile) {
-    if (std::holds_alternative<design::NoClick>(design::ClickOf(tile))) continue;
-    TilePicture(tile).OnClick([this, tile] { TileImage_Click(tile); });
+void HomeMenu::OnLoaded() {
+  if (!ResolutionAccepted()) {
+    App().MsgBox("Switch your resolution to 800x600 before running this program.", rt::MessageBoxStyle::Information,
+                 "Sorry");
+    App().End();
   }
-  ImageLine.OnMouseMove([this] { ImageLine_MouseMove(); });
-  for (rt::Image* bar : {&ImageGreyBar, &ImageCurveLine1, &ImageCurveLine2})
-    bar->OnMouseMove([this] { BarPicture_MouseMove(); });
-  ShapeQuilLabel.OnClick([this] { ShapeQuilLabel_Click(); });
-  ImageLabelQuil.OnClick([this] { ShapeQuilLabel_Click(); });
-  ShapeQuilLabel.OnMouseMove([this] { ShapeQuilLabel_MouseMove(); });
-  ShapeMailLabel.OnClick([this] { ShapeMailLabel_Click(); });
-  ImageMail.OnClick([this] { ShapeMailLabel_Click(); });
-  ShapeMailLabel.OnMouseMove([this] { ShapeMailLabel_MouseMove(); });
-  TimerAR.OnTimer([this] { TimerAR_Timer(); });
-  TimerPage.OnTimer([this] { TimerPage_Timer(); });
-  ImageAR.OnClick([this] { ImageAR_Click(); });
-  ImageAL.OnClick([this] { ImageAL_Click(); });
-  ImageAR.OnMouseMove([this] { ImageAR_MouseMove(); });
-  for (rt::PictureBox* arrow : {&ImageAR, &ImageAL})
-    arrow->OnKeyUp([this](int keyCode, int shift) { PageArrow_KeyUp(keyCode, shift); });
-
-  ImageExit.OnClick([this] { ImageExit_Click(); });
-  ImageExit.OnMouseMove([this] { ImageExit_MouseMove(); });
+  pages_.Reset();
+  SetWidth(13100);
+  music_.SetTrackNumber(kFirstTrack);
+  zoom_.Reset();
+  reveal_.Darken(App().Today());
+  intro_.Begin();
 }
 
-// Every hover target of the menu sounds once, then waits for a reset surface to
-// re-arm it. Nothing sounds while the pages scroll, even where the pointer
-// crossed the background between two steps of the scroll.
-void Form1::PlayHoverSound() {
-  if (HoverSoundPlayed != 0 || TimerPage.Enabled()) return;
-  Sound().Play(audio::effects::kHover);
-  HoverSoundPlayed = 1;
+// The check compares pixels, whatever the twips per pixel, and goes through the
+// hidden label's caption as the text it is.
+bool HomeMenu::ResolutionAccepted() {
+  const rt::ScreenMetrics screen = App().Screen();
+  const long width = std::lround(screen.widthTwips) / std::lround(screen.twipsPerPixelX);
+  const long height = std::lround(screen.heightTwips) / std::lround(screen.twipsPerPixelY);
+  controls_.resolution.SetCaption(rt::Str(width) + " x" + rt::Str(height));
+  return controls_.resolution.Caption() == kRequiredResolution;
+}
+
+// The keys reach the menu only through whichever page arrow holds the focus.
+// They act when released, whatever Shift, Ctrl or Alt are held.
+void HomeMenu::OnKeyReleased(int keyCode) {
+  switch (keyCode) {
+    case rt::kKeyEscape: App().End(); break;
+    case kKeyP: pages_.TurnForward(); break;
+    case kKeyM: pages_.TurnBack(); break;
+    case kKey1: panel_.Raise(); break;
+    case kKey2: panel_.Lower(); break;
+    default: break;
+  }
+}
+
+void HomeMenu::OnPointerOverResetSurface(bool resetsOutlines) {
+  if (resetsOutlines) tiles_.ResetOutlines(pages_.Page());
+  hover_.ReArm();
+  if (bar_.Shown()) music_.RestoreMenuMusic();
+}
+
+void HomeMenu::ReturnFromChannel() {
+  music_.PlayMenuTrackSoon();
+  Show();
 }
 
 }  // namespace quil::home

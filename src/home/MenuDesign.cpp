@@ -1,12 +1,14 @@
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "audio/Effects.h"
+#include "catalogue/Sounds.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/Colours.h"
+#include "home/MenuGeometry.h"
 #include "pictures/Pictures.h"
 #include "runtime/Design.h"
 #include "runtime/Shape.h"
@@ -15,9 +17,10 @@ namespace quil::home::design {
 namespace {
 
 using rt::Rect;
+namespace colours = catalogue::colours;
 using rt::MessageBoxStyle::Information;
 using rt::MessageBoxStyle::Stop;
-namespace effects = audio::effects;
+namespace sounds = catalogue::sounds;
 
 // The empty slots: grey frames around a picture control without picture or
 // tooltip. Every other tile, a game's or a console channel's, shows a card and
@@ -56,8 +59,8 @@ struct BroadcastRow {
 };
 
 const BroadcastRow kBroadcasts[] = {
-    {6, {effects::kForecast, "lol, weather"}},
-    {7, {effects::kNews, "lol, news"}},
+    {6, {sounds::kForecast, "lol, weather"}},
+    {7, {sounds::kNews, "lol, news"}},
 };
 
 // Their clicks leave the hover-sound flag as the pointer's hover set it.
@@ -90,38 +93,39 @@ TileClick ClickOn(int tile) {
 }
 
 template <class Row>
-std::array<Row, kTileCount> PerTile(Row (*of)(int)) {
-  std::array<Row, kTileCount> rows;
-  for (int n = 1; n <= kTileCount; ++n) rows[static_cast<std::size_t>(n - 1)] = of(n);
+std::array<Row, geometry::kTileCount> PerTile(Row (*of)(int)) {
+  std::array<Row, geometry::kTileCount> rows;
+  for (int n = 1; n <= geometry::kTileCount; ++n) rows[static_cast<std::size_t>(n - 1)] = of(n);
   return rows;
 }
 
-const std::array<TileRow, kTileCount> kTiles = PerTile(TileNumbered);
-const std::array<TileClick, kTileCount> kTileClicks = PerTile(ClickOn);
+const std::array<TileRow, geometry::kTileCount> kTiles = PerTile(TileNumbered);
+const std::array<TileClick, geometry::kTileCount> kTileClicks = PerTile(ClickOn);
 
 using pictures::Picture;
 
 const rt::Label::Look kPlain{};
-const rt::Label::Look kMusicButton{{"Webdings", 14.25, true}, 0x00676767, rt::Alignment::Center};
+const rt::Label::Look kMusicButton{{"Webdings", 14.25, true}, colours::kCaptionGrey, rt::Alignment::Center};
 const rt::Label::Look kResolution{rt::Font{}, rt::kSysButtonText, rt::Alignment::Left, true};
 const rt::Label::Look kMenuCaption{{"Arial", 14.25, false}, rt::kSysHighlight, rt::Alignment::Center};
-const rt::Label::Look kDate{{"Arial", 26.25, false}, 0x00676767, rt::Alignment::Center};
+const rt::Label::Look kDate{{"Arial", 26.25, false}, colours::kCaptionGrey, rt::Alignment::Center};
 // The bar's two round buttons: a face inside a teal ring.
 const rt::Shape::Look kButtonFace{rt::ShapeKind::Oval, 0x00E6E6E6, std::nullopt, 1};
-const rt::Shape::Look kButtonRing{rt::ShapeKind::Oval, 0x00D9D9D9, 0x00B0B000, 2};
+const rt::Shape::Look kButtonRing{rt::ShapeKind::Oval, 0x00D9D9D9, colours::kTeal, 2};
 // A hidden circle that travels with page 1.
-const rt::Shape::Look kPageOneCircle{rt::ShapeKind::Circle, 0x00676767, rt::kSysWindowText, 1};
+const rt::Shape::Look kFirstPageMarker{rt::ShapeKind::Circle, colours::kCaptionGrey, rt::kSysWindowText, 1};
+constexpr const char* kMessageBoardName = "Quil Message Board";
 
 // Page 1 waits hidden for the reveal; the other pages lie off screen to the right.
-bool TileVisibleAtStart(int number) { return TilePage(number) > 0; }
+bool TileVisibleAtStart(int number) { return geometry::PageOf(number) > geometry::kFirstPage; }
 
-rt::ControlRow TileFrameRow(int number) {
+rt::ShapeRow TileFrameRow(int number) {
   const rt::Shape::Look look{rt::ShapeKind::RoundedRectangle, Tile(number).fill, kFrameGrey, 1};
   return rt::ShapeRow{std::string(TileFrameName(number)), TileFrame(number), look, TileVisibleAtStart(number)};
 }
 
 // An empty slot keeps its picture control, without picture or tooltip.
-rt::ControlRow TilePictureRow(int number) {
+rt::ImageRow TilePictureRow(int number) {
   const TileRow& tile = Tile(number);
   const std::string name(TilePictureName(number));
   return rt::ImageRow{name,
@@ -132,116 +136,142 @@ rt::ControlRow TilePictureRow(int number) {
                       TileVisibleAtStart(number)};
 }
 
+// The tiles' controls as the design adds them, by tile number less one.
+struct TileAdder {
+  rt::Designer& design;
+  Tiles::Controls added{};
+
+  void Frames(std::initializer_list<int> tiles) {
+    for (int tile : tiles) added.frames[static_cast<std::size_t>(tile - 1)] = &design.Add(TileFrameRow(tile));
+  }
+  void Pictures(std::initializer_list<int> tiles) {
+    for (int tile : tiles) added.pictures[static_cast<std::size_t>(tile - 1)] = &design.Add(TilePictureRow(tile));
+  }
+};
+
+}  // namespace
+
 // Every control, front to back. Tab order: the next-page arrow first, then the
 // zoom box, then the previous-page arrow. The music panel waits below the
 // screen, its two buttons inside it.
-std::vector<rt::ControlRow> Controls() {
-  return {
-      rt::PictureBoxRow{"Picture1", {5880, 4440, 255, 255}, rt::kSysMenuText, nullptr, 1, {}, false},
-      rt::FrameRow{"Frame1", {3120, 10000, 1335, 735}, "Music", {"Arial", 9, false}, 0x00D8CECA},
-      rt::LabelRow{"LabelMusicBack", {240, 240, 375, 375}, "9", kMusicButton, {}, true, "Frame1"},
-      rt::LabelRow{"LabelMusicNext", {720, 240, 375, 375}, ":", kMusicButton, {}, true, "Frame1"},
-      rt::PictureBoxRow{"ImageAR", {360, 3000, 495, 720}, kMenuBackground, Picture("ImageAR"), 0, "Next Page", false},
-      rt::PictureBoxRow{"ImageAL", {0, 3240, 495, 720}, kMenuBackground, Picture("ImageAL"), 7, "Previous Page", false},
-      rt::LabelRow{"LabelRes", {3360, -5000, 1215, 255}, "", kResolution, {}, false},
-      rt::ImageRow{"ImageLabelQuil", {1275, 7510, 675, 405}, Picture("ImageLabelQuil"), false, "Quil Options", false},
-      TilePictureRow(38), TilePictureRow(45), TilePictureRow(39), TilePictureRow(40), TilePictureRow(44),
-      TilePictureRow(48), TilePictureRow(43), TilePictureRow(42), TilePictureRow(41), TilePictureRow(47),
-      TilePictureRow(46), TilePictureRow(37), TilePictureRow(27), TilePictureRow(36), TileFrameRow(27),
-      TilePictureRow(35), TilePictureRow(34), TilePictureRow(33), TilePictureRow(32), TilePictureRow(31),
-      TilePictureRow(30), TilePictureRow(29), TilePictureRow(28), TilePictureRow(26), TilePictureRow(25),
-      TilePictureRow(24), TilePictureRow(21), TilePictureRow(19), TilePictureRow(17), TilePictureRow(23),
-      TilePictureRow(18), TilePictureRow(16), TilePictureRow(14), TilePictureRow(22), TilePictureRow(15),
-      TilePictureRow(13), TilePictureRow(20),
-      rt::ImageRow{"Image6", {480, 5040, 255, 255}, Picture("Image6"), true, {}, false},
-      rt::ImageRow{"ImageMail", {9910, 7430, 885, 540}, Picture("ImageMail"), true, "Quil Message Board", false},
-      rt::ImageRow{"Image4", {120, 5400, 255, 255}, nullptr, true, {}, false},
-      rt::ImageRow{"Image3", {120, 5040, 255, 255}, Picture("Image3"), true, {}, false},
-      rt::ImageRow{"Image2", {120, 4680, 255, 255}, Picture("Image2"), true, {}, false},
-      TilePictureRow(3),
-      rt::ImageRow{"ImageExit", {5130, 8180, 1770, 495}, Picture("ImageExit"), false, "Exit", false},
-      TilePictureRow(12), TilePictureRow(10), TilePictureRow(9), TilePictureRow(11), TilePictureRow(8),
-      TilePictureRow(6), TilePictureRow(5), TilePictureRow(7), TilePictureRow(4), TilePictureRow(2),
-      TilePictureRow(1),
-      rt::LabelRow{"ShapeQuilLabel", {840, 6960, 1575, 1455}, "", kPlain, "Quil Options", false},
-      rt::LabelRow{"ShapeMailLabel", {9560, 6960, 1575, 1455}, "", kPlain, "Quil Message Board", false},
-      TileFrameRow(12), TileFrameRow(11), TileFrameRow(10), TileFrameRow(8), TileFrameRow(7), TileFrameRow(6),
-      TileFrameRow(4), TileFrameRow(3), TileFrameRow(2),
-      rt::ShapeRow{"ShapeMailButton2", {9690, 7020, 1080, 1020}, kButtonFace, false},
-      rt::ShapeRow{"ShapeMailButton1", {9570, 6960, 1575, 1455}, kButtonRing, false},
-      rt::ImageRow{"ImageCurveLine2", {9120, 6580, 3330, 2295}, Picture("ImageCurveLine2"), false, {}, false},
-      rt::ShapeRow{"ShapeQuilButton2", {960, 7005, 1080, 1020}, kButtonFace, false},
-      rt::ShapeRow{"ShapeQuilButton1", {840, 6960, 1575, 1455}, kButtonRing, false},
-      TileFrameRow(9), TileFrameRow(5),
-      rt::LabelRow{"LabelMenu", {5280, 6790, 1455, 375}, "Quil Menu", kMenuCaption, {}, false},
-      rt::LabelRow{"Label1", {4440, 7440, 3135, 615}, "Sun 12/30", kDate, {}, false},
-      rt::ImageRow{"Image1", {-15000, -15000, 9885, 7695}, Picture("Image1"), true, {}, false},
-      rt::ImageRow{"ImageMouse", {-240, 1800, 540, 540}, Picture("PointerHand"), false, {}, false,
-                   Picture("PointerHand")},
-      rt::ImageRow{"ImageTrans", {-240, 1440, 540, 540}, Picture("PointerBlank"), false, {}, false,
-                   Picture("PointerBlank")},
-      rt::ImageRow{"ImageCurveLine1", {-450, 6580, 3330, 2295}, Picture("ImageCurveLine1"), false, {}, false},
-      rt::ImageRow{"ImageLine", {0, 6480, 13065, 945}, Picture("ImageLine"), false, {}, false},
-      TileFrameRow(1),
-      rt::ImageRow{"ImageGreyBar", {0, 7320, 12150, 2430}, Picture("ImageGreyBar"), false, {}, false},
-      rt::ShapeRow{"ShapeHC", {870, 1080, 735, 1095}, kPageOneCircle, false},
-      TileFrameRow(24), TileFrameRow(21), TileFrameRow(20), TileFrameRow(19), TileFrameRow(16), TileFrameRow(17),
-      TileFrameRow(18), TileFrameRow(13), TileFrameRow(14), TileFrameRow(15), TileFrameRow(22), TileFrameRow(23),
-      TileFrameRow(25), TileFrameRow(28), TileFrameRow(29), TileFrameRow(34), TileFrameRow(33), TileFrameRow(32),
-      TileFrameRow(30), TileFrameRow(26), TileFrameRow(36), TileFrameRow(35), TileFrameRow(31), TileFrameRow(37),
-      TileFrameRow(44), TileFrameRow(41), TileFrameRow(42), TileFrameRow(45), TileFrameRow(38), TileFrameRow(39),
-      TileFrameRow(40), TileFrameRow(48), TileFrameRow(47), TileFrameRow(46), TileFrameRow(43)
+MenuControls Build(rt::Form& form) {
+  rt::Designer d(form);
+  TileAdder tiles{d};
+  auto& zoomBox = d.Add(rt::PictureBoxRow{"Picture1", geometry::kZoomBoxRest, rt::kSysMenuText, nullptr, 1, {}, false});
+  auto& panel = d.Add(rt::FrameRow{"Frame1", {3120, 10000, 1335, 735}, "Music", {"Arial", 9, false}, colours::kBar});
+  auto& previousTrack = d.Add(rt::LabelRow{"LabelMusicBack", {240, 240, 375, 375}, "9", kMusicButton, {}, true, "Frame1"});
+  auto& nextTrack = d.Add(rt::LabelRow{"LabelMusicNext", {720, 240, 375, 375}, ":", kMusicButton, {}, true, "Frame1"});
+  auto& nextPage = d.Add(
+      rt::PictureBoxRow{"ImageAR", {360, 3000, 495, 720}, kMenuBackground, Picture("ImageAR"), 0, "Next Page", false});
+  auto& previousPage = d.Add(
+      rt::PictureBoxRow{"ImageAL", {0, 3240, 495, 720}, kMenuBackground, Picture("ImageAL"), 7, "Previous Page", false});
+  auto& resolution = d.Add(rt::LabelRow{"LabelRes", {3360, -5000, 1215, 255}, "", kResolution, {}, false});
+  auto& optionsFace =
+      d.Add(rt::ImageRow{"ImageLabelQuil", {1275, 7510, 675, 405}, Picture("ImageLabelQuil"), false, kOptionsName, false});
+  tiles.Pictures({38, 45, 39, 40, 44, 48, 43, 42, 41, 47, 46, 37, 27, 36});
+  tiles.Frames({27});
+  tiles.Pictures({35, 34, 33, 32, 31, 30, 29, 28, 26, 25, 24, 21, 19, 17, 23, 18, 16, 14, 22, 15, 13, 20});
+  auto& promptMiddle = d.Add(rt::ImageRow{"Image6", {480, 5040, 255, 255}, Picture("Image6"), true, {}, false});
+  auto& messageFace =
+      d.Add(rt::ImageRow{"ImageMail", {9910, 7430, 885, 540}, Picture("ImageMail"), true, kMessageBoardName, false});
+  auto& promptOff = d.Add(rt::ImageRow{"Image4", {120, 5400, 255, 255}, nullptr, true, {}, false});
+  auto& promptFull = d.Add(rt::ImageRow{"Image3", {120, 5040, 255, 255}, Picture("Image3"), true, {}, false});
+  auto& promptFaint = d.Add(rt::ImageRow{"Image2", {120, 4680, 255, 255}, Picture("Image2"), true, {}, false});
+  tiles.Pictures({3});
+  auto& exit = d.Add(rt::ImageRow{"ImageExit", {5130, 8180, 1770, 495}, Picture("ImageExit"), false, "Exit", false});
+  tiles.Pictures({12, 10, 9, 11, 8, 6, 5, 7, 4, 2, 1});
+  auto& optionsHotSpot = d.Add(rt::LabelRow{"ShapeQuilLabel", {840, 6960, 1575, 1455}, "", kPlain, kOptionsName, false});
+  auto& messageHotSpot =
+      d.Add(rt::LabelRow{"ShapeMailLabel", {9560, 6960, 1575, 1455}, "", kPlain, kMessageBoardName, false});
+  tiles.Frames({12, 11, 10, 8, 7, 6, 4, 3, 2});
+  auto& messageDisc = d.Add(rt::ShapeRow{"ShapeMailButton2", {9690, 7020, 1080, 1020}, kButtonFace, false});
+  auto& messageRing = d.Add(rt::ShapeRow{"ShapeMailButton1", {9570, 6960, 1575, 1455}, kButtonRing, false});
+  auto& messageCurve =
+      d.Add(rt::ImageRow{"ImageCurveLine2", {9120, 6580, 3330, 2295}, Picture("ImageCurveLine2"), false, {}, false});
+  auto& optionsDisc = d.Add(rt::ShapeRow{"ShapeQuilButton2", {960, 7005, 1080, 1020}, kButtonFace, false});
+  auto& optionsRing = d.Add(rt::ShapeRow{"ShapeQuilButton1", {840, 6960, 1575, 1455}, kButtonRing, false});
+  tiles.Frames({9, 5});
+  auto& caption = d.Add(rt::LabelRow{"LabelMenu", {5280, 6790, 1455, 375}, "Quil Menu", kMenuCaption, {}, false});
+  auto& date = d.Add(rt::LabelRow{"Label1", {geometry::kDateLeft, geometry::kDateTop, 3135, 615}, "Sun 12/30", kDate, {}, false});
+  auto& warning = d.Add(rt::ImageRow{"Image1", {-15000, -15000, 9885, 7695}, Picture("Image1"), true, {}, false});
+  auto& handPointer = d.Add(rt::ImageRow{"ImageMouse", {-240, 1800, 540, 540}, Picture("PointerHand"), false, {}, false,
+                                          Picture("PointerHand")});
+  auto& blankPointer = d.Add(rt::ImageRow{"ImageTrans", {-240, 1440, 540, 540}, Picture("PointerBlank"), false, {},
+                                           false, Picture("PointerBlank")});
+  auto& optionsCurve =
+      d.Add(rt::ImageRow{"ImageCurveLine1", {-450, 6580, 3330, 2295}, Picture("ImageCurveLine1"), false, {}, false});
+  auto& line = d.Add(rt::ImageRow{"ImageLine", {0, 6480, 13065, 945}, Picture("ImageLine"), false, {}, false});
+  tiles.Frames({1});
+  auto& greyBar = d.Add(rt::ImageRow{"ImageGreyBar", {0, 7320, 12150, 2430}, Picture("ImageGreyBar"), false, {}, false});
+  auto& firstPageMarker = d.Add(rt::ShapeRow{"ShapeHC", {870, 1080, 735, 1095}, kFirstPageMarker, false});
+  tiles.Frames({24, 21, 20, 19, 16, 17, 18, 13, 14, 15, 22, 23, 25, 28, 29, 34, 33, 32,
+                30, 26, 36, 35, 31, 37, 44, 41, 42, 45, 38, 39, 40, 48, 47, 46, 43});
+  d.Finish();
+
+  auto& blackSecond = d.Add(rt::TimerRow{"Timer1", 1000});
+  auto& jingleDelay = d.Add(rt::TimerRow{"Timer2", 500});
+  auto& jingleHoldOff = d.Add(rt::TimerRow{"Timer3", 2000});
+  auto& pulse = d.Add(rt::TimerRow{"TimerIntro", 120});
+  auto& swing = d.Add(rt::TimerRow{"TimerAR", 50});
+  auto& scroll = d.Add(rt::TimerRow{"TimerPage", 1});
+  auto& zoomGrowth = d.Add(rt::TimerRow{"TimerZoom", 1});
+  auto& menuTrackDelay = d.Add(rt::TimerRow{"TimerMainMenuMusic", 1500});
+  auto& trackChange = d.Add(rt::TimerRow{"TimerMusicChange", 100});
+  d.Add(rt::TimerRow{"TimerNewsMusic", 1000});
+  d.Add(rt::TimerRow{"TimerPhotoMusic", 1000});
+  auto& broadcastSilence = d.Add(rt::TimerRow{"TimerWeatherMusic", 1000});
+  auto& panelRaise = d.Add(rt::TimerRow{"TimerMusic", 1});
+  auto& panelLower = d.Add(rt::TimerRow{"TimerMusic2", 1});
+
+  return MenuControls{
+      .intro = {warning, promptFaint, promptMiddle, promptFull, promptOff, blackSecond, pulse, jingleDelay,
+                jingleHoldOff},
+      .reveal = {line, greyBar, date, caption, handPointer, blankPointer},
+      .tiles = tiles.added,
+      .pages = {nextPage, previousPage, firstPageMarker, swing, scroll},
+      .zoom = {zoomBox, zoomGrowth},
+      .bar = {{optionsHotSpot, optionsFace, optionsRing, optionsDisc, optionsCurve},
+              {messageHotSpot, messageFace, messageRing, messageDisc, messageCurve},
+              exit},
+      .panel = {panel, previousTrack, nextTrack, panelRaise, panelLower},
+      .resolution = resolution,
+      .line = line,
+      .barPictures = {&greyBar, &optionsCurve, &messageCurve},
+      .menuTrackDelay = menuTrackDelay,
+      .trackChange = trackChange,
+      .broadcastSilence = broadcastSilence,
   };
 }
 
-const std::array<std::string, kTileCount> kFrameNames = [] {
-  std::array<std::string, kTileCount> names;
-  for (int n = 1; n <= kTileCount; ++n) names[n - 1] = "Shape" + std::to_string(n);
+namespace {
+
+const std::array<std::string, geometry::kTileCount> kFrameNames = [] {
+  std::array<std::string, geometry::kTileCount> names;
+  for (int n = 1; n <= geometry::kTileCount; ++n) names[n - 1] = "Shape" + std::to_string(n);
   return names;
 }();
 
-const std::array<std::string, kTileCount> kPictureNames = [] {
-  std::array<std::string, kTileCount> names;
-  for (int n = 1; n <= kTileCount; ++n) names[n - 1] = "Shape" + std::to_string(n) + "Image";
+const std::array<std::string, geometry::kTileCount> kPictureNames = [] {
+  std::array<std::string, geometry::kTileCount> names;
+  for (int n = 1; n <= geometry::kTileCount; ++n) names[n - 1] = "Shape" + std::to_string(n) + "Image";
   return names;
 }();
 
 }  // namespace
 
-const std::array<rt::TimerRow, 14> kTimers = {{
-    {"Timer1", 1000},
-    {"Timer2", 500},
-    {"Timer3", 2000},
-    {"TimerIntro", 120},
-    {"TimerAR", 50},
-    {"TimerPage", 1},
-    {"TimerZoom", 1},
-    {"TimerMainMenuMusic", 1500},
-    {"TimerMusicChange", 100},
-    {"TimerNewsMusic", 1000},
-    {"TimerPhotoMusic", 1000},
-    {"TimerWeatherMusic", 1000},
-    {"TimerMusic", 1},
-    {"TimerMusic2", 1},
-}};
-
 const TileRow& Tile(int number) { return kTiles.at(static_cast<std::size_t>(number - 1)); }
 
 const TileClick& ClickOf(int tile) { return kTileClicks.at(static_cast<std::size_t>(tile - 1)); }
 
-int TilePage(int number) { return (number - 1) / kTilesPerPage; }
-
-double TileColumnLeft(int number) { return 1080.0 + 2520 * ((number - 1) % 4); }
-
 rt::Rect TileFrame(int number) {
-  const int row = ((number - 1) % kTilesPerPage) / 4;
-  return Rect{TileColumnLeft(number) + 13200 * TilePage(number), 840.0 + 1920 * row, 2295, 1695};
+  using namespace geometry;
+  const int row = ((number - 1) % kTilesPerPage) / kColumns;
+  return Rect{ColumnLeft(number) + kPageWidth * (PageOf(number) - kFirstPage), kFirstRowTop + kRowPitch * row,
+              kTileFrameWidth, kTileFrameHeight};
 }
 
 std::string_view TileFrameName(int number) { return kFrameNames.at(static_cast<std::size_t>(number - 1)); }
 
 std::string_view TilePictureName(int number) { return kPictureNames.at(static_cast<std::size_t>(number - 1)); }
-
-void Build(rt::Form& form) { rt::Build(form, Controls(), kTimers); }
 
 }  // namespace quil::home::design

@@ -1,12 +1,8 @@
-// Form1: a click on a tile's picture. The built-in channels answer with a joke
-// message box; a game plays its sound, stops the music and starts the zoom that
-// opens its channel screen.
+#include "home/TileClicks.h"
+
 #include <variant>
 
-#include "audio/Effects.h"
-#include "home/Form1.h"
-#include "home/Form1Design.h"
-#include "runtime/PictureBox.h"
+#include "catalogue/Sounds.h"
 
 namespace quil::home {
 namespace {
@@ -18,10 +14,19 @@ struct Overloaded : Handlers... {
 
 }  // namespace
 
-void Form1::TileImage_Click(int tile) {
+TileClicks::TileClicks(const Tiles& tiles, const Parts& parts, rt::Application& app, audio::SoundEffect& sound,
+                       audio::Mp3Player& player)
+    : parts_(parts), app_(app), sound_(sound), player_(player) {
+  for (int tile = 1; tile <= geometry::kTileCount; ++tile) {
+    if (std::holds_alternative<design::NoClick>(design::ClickOf(tile))) continue;
+    tiles.Picture(tile).OnClick([this, tile] { OnTileClicked(tile); });
+  }
+}
+
+void TileClicks::OnTileClicked(int tile) {
   std::visit(Overloaded{
                  [](const design::NoClick&) {},
-                 [this](const design::MessageClick& click) { App().MsgBox(click.prompt, click.style, click.title); },
+                 [this](const design::MessageClick& click) { app_.MsgBox(click.prompt, click.style, click.title); },
                  [this](const design::BroadcastClick& click) { OpenBroadcast(click); },
                  [this](const design::GameClick& click) { OpenGame(click); },
              },
@@ -29,24 +34,20 @@ void Form1::TileImage_Click(int tile) {
 }
 
 // The sound goes on under the box; the music stops only once the box has been
-// closed and the weather-music timer has run.
-void Form1::OpenBroadcast(const design::BroadcastClick& click) {
-  Sound().Play(click.sound);
-  App().MsgBox(click.message, rt::MessageBoxStyle::Information, click.message);
-  TimerWeatherMusic.SetEnabled(true);
+// closed and the silence's delay has run.
+void TileClicks::OpenBroadcast(const design::BroadcastClick& click) {
+  sound_.Play(click.sound);
+  app_.MsgBox(click.message, rt::MessageBoxStyle::Information, click.message);
+  parts_.music.SilenceSoon();
 }
 
-// A click during a running zoom only changes the screen the zoom will open; the
-// box goes on growing from where it is. The music stays off until "Quil Menu"
-// asks for it again.
-void Form1::OpenGame(const design::GameClick& click) {
-  Sound().Play(audio::effects::kGameTile);
-  if (click.hover == design::HoverFlag::HoldBack) HoverSoundPlayed = 1;
-  Player().MP3Stop();
-  Music().CancelPendingTracks();
-  ScreenCode = click.screenCode;
-  Picture1.SetVisible(true);
-  TimerZoom.SetEnabled(true);
+// The music stays off until "Quil Menu" asks for it again.
+void TileClicks::OpenGame(const design::GameClick& click) {
+  sound_.Play(catalogue::sounds::kGameTile);
+  if (click.hover == design::HoverFlag::HoldBack) parts_.hover.HoldBack();
+  player_.MP3Stop();
+  parts_.music.CancelPendingTracks();
+  parts_.zoom.Open(click.screenCode);
 }
 
 }  // namespace quil::home
