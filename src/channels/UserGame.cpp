@@ -19,8 +19,8 @@ void ChannelScreen::WireGame(UserGames* games) {
   if (command == games->commands.end()) return;
   game_ = &command->second;
   starter_ = &games->starter;
-  TimerGame = &AddTimer("TimerGame", kGamePollMs);
-  TimerGame->OnTimer([this] { TimerGame_Timer(); });
+  gamePoll_ = &AddTimer("TimerGame", kGamePollMs);
+  gamePoll_->OnTimer([this] { OnGamePoll(); });
 }
 
 void ChannelScreen::StartGame() {
@@ -32,15 +32,15 @@ void ChannelScreen::StartGame() {
     return;
   }
   // While it runs, this timer also keeps the page from coming back on a movement.
-  TimerGame->SetEnabled(true);
+  gamePoll_->SetEnabled(true);
 }
 
-void ChannelScreen::TimerGame_Timer() {
+void ChannelScreen::OnGamePoll() {
   if (starter_->Running()) return;
-  TimerGame->SetEnabled(false);
+  gamePoll_->SetEnabled(false);
   BringPageBack();
 }
 
-bool ChannelScreen::GameRunning() const { return game_ && TimerGame->Enabled(); }
+bool ChannelScreen::GameRunning() const { return game_ && gamePoll_->Enabled(); }
 
 }  // namespace quil::channels
