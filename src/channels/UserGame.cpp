@@ -6,12 +6,6 @@
 #include "channels/ChannelScreen.h"
 
 namespace quil::channels {
-namespace {
-
-// How soon the page follows the game's end; the game is asked no more often.
-constexpr int kGamePollMs = 100;
-
-}  // namespace
 
 void ChannelScreen::WireGame(UserGames* games) {
   if (!games) return;
@@ -19,7 +13,7 @@ void ChannelScreen::WireGame(UserGames* games) {
   if (command == games->commands.end()) return;
   game_ = &command->second;
   starter_ = &games->starter;
-  gamePoll_ = &AddTimer("TimerGame", kGamePollMs);
+  gamePoll_ = &rt::Designer(*this).Add(design::kGamePoll);
   gamePoll_->OnTimer([this] { OnGamePoll(); });
 }
 
