@@ -1,7 +1,5 @@
 #include "home/MenuDesign.h"
 
-#include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,24 +19,6 @@ namespace colours = catalogue::colours;
 using rt::MessageBoxStyle::Information;
 using rt::MessageBoxStyle::Stop;
 namespace sounds = catalogue::sounds;
-
-// The empty slots: grey frames around a picture control without picture or
-// tooltip. Every other tile, a game's or a console channel's, shows a card and
-// is laid out from the catalogue.
-struct EmptySlot {
-  int number;
-  Rect picture;
-  bool stretch;
-};
-
-constexpr rt::Colour kEmptySlotGrey = 0x00C0C0C0;
-
-const EmptySlot kEmptySlots[] = {
-    {10, {3735, 4800, 2040, 1455}, true},   {39, {45840, 960, 2055, 1455}, true},
-    {40, {48360, 960, 2055, 1455}, false},  {44, {48375, 2880, 2040, 1455}, true},
-    {46, {43320, 4800, 2055, 1455}, false}, {47, {45840, 4800, 2055, 1455}, true},
-    {48, {48360, 4800, 2055, 1455}, true},
-};
 
 // The disc, avatar and shop channels answer with a box titled with the tile's name.
 struct MessageRow {
@@ -66,19 +46,10 @@ const BroadcastRow kBroadcasts[] = {
 // Their clicks leave the hover-sound flag as the pointer's hover set it.
 bool LeavesHoverFlag(int tile) { return tile == 11 || tile == 12; }
 
-TileRow CardTile(int number, const catalogue::TilePicture& picture, const char* name) {
-  const catalogue::TwipsRect& box = picture.box;
-  return {number, picture.frameFill, {box.left, box.top, box.width, box.height}, picture.stretch, name};
-}
-
 TileRow TileNumbered(int number) {
-  if (const catalogue::Game* game = catalogue::GameOnTile(number))
-    return CardTile(number, game->picture, catalogue::TileName(*game));
-  if (const catalogue::ConsoleTile* tile = catalogue::ConsoleTileNumbered(number))
-    return CardTile(number, tile->picture, tile->name);
-  const auto slot = std::ranges::find(kEmptySlots, number, &EmptySlot::number);
-  if (slot == std::end(kEmptySlots)) throw std::logic_error("no design for tile " + std::to_string(number));
-  return {number, kEmptySlotGrey, slot->picture, slot->stretch, nullptr};
+  const catalogue::Tile tile = catalogue::TileNumbered(number);
+  return {number, tile.frameFill, {tile.box.left, tile.box.top, tile.box.width, tile.box.height}, tile.stretch,
+          tile.name};
 }
 
 // A game tile's click opens the channel screen of the game's code.
