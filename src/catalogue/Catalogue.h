@@ -14,6 +14,9 @@
 // from them, so that a game is renamed or moved in its row alone.
 namespace quil::catalogue {
 
+// The caption of every screen of the program.
+inline constexpr const char* kProgramName = "Quil OS";
+
 inline constexpr int kGameCount = 36;
 
 // A tile's frame and picture control as the home menu lays them out, and the

@@ -13,7 +13,7 @@ ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, con
       controls_(design::Build(*this, row)),
       returnToMenu_(std::move(returnToMenu)),
       sound_(media, [&app] { return app.Path(); }) {
-  SetCaption("Quil OS");
+  SetCaption(catalogue::kProgramName);
   SetBackColor(design::kWindowBlack);
   SetWidth(11955);
   SetHeight(9000);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "home/MenuGeometry.h"
+#include "catalogue/Catalogue.h"
 #include "pictures/Pictures.h"
 #include "runtime/InputEvent.h"
 #include "runtime/Str.h"
@@ -38,7 +38,7 @@ HomeMenu::HomeMenu(rt::Application& app, audio::Multimedia& media, Zoom::Channel
       bar_(controls_.bar, app, sound_, hover_),
       panel_(controls_.panel, music_, sound_),
       reveal_(controls_.reveal, {intro_, pages_, tiles_, bar_, music_, hover_}, *this, sound_) {
-  SetCaption("Quil OS");
+  SetCaption(catalogue::kProgramName);
   SetBackColor(design::kMenuBackground);
   SetWidth(52995);
   SetHeight(8925);
