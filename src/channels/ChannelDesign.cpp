@@ -63,20 +63,24 @@ ScreenControls Build(rt::Form& form, const catalogue::Game& row) {
   auto& platform = d.Add(rt::LabelRow{"Label2", Placed(departs.label2, style.captionBox), style.caption, caption});
   auto& banner = d.Add(rt::ImageRow{"Image4", style.bannerBox, pictures::Picture(style.banner), true});
   auto& startButton = d.Add(ButtonPicture("Image2", {6240, 7200, 3690, 975}, "Start"));
-  auto& players = d.Add(rt::LabelRow{"Label4", {360, 1800, departs.label4Width.value_or(1815), 375}, row.players, details});
-  auto& released = d.Add(rt::LabelRow{"Label3", {360, 720, 2415, 375}, "Released  " + std::to_string(row.year), details});
+  auto& players =
+      d.Add(rt::LabelRow{"Label4", {360, 1800, departs.label4Width.value_or(1815), 375}, row.players, details});
+  auto& released =
+      d.Add(rt::LabelRow{"Label3", {360, 720, 2415, 375}, "Released  " + std::to_string(row.year), details});
   auto& lowerRule = d.Add(rt::LineRow{"Line6", 0, 2160, rulesEnd, 2160, style.rules});
   auto& upperRule = d.Add(rt::LineRow{"Line5", 0, 1080, rulesEnd, 1080, style.rules});
   auto& screenshot =
       d.Add(rt::ImageRow{"Image3", Placed(departs.image3, kScreenshotBox), screenshotPicture, false, {}, false});
   auto& thinBand = d.Add(rt::ShapeRow{"Shape3", {-120, 3460, style.thinBandWidth, 495}, Filled(style.thinBand)});
-  auto& title = d.Add(rt::LabelRow{"Label1", Placed(departs.label1, {3720, 5040, 4890, 735}), row.title, titleLook, {}, false});
+  auto& title = d.Add(
+      rt::LabelRow{"Label1", Placed(departs.label1, {3720, 5040, 4890, 735}), row.title, titleLook, {}, false});
   auto& titleBand = d.Add(rt::ShapeRow{"Shape2", {0, 3945, style.titleBandWidth, 2655}, Filled(style.titleBand)});
   auto& menuButton = d.Add(ButtonPicture("Image1", {2160, 7200, 3690, 975}, "Quil Menu"));
   auto& buttonRule = d.Add(rt::LineRow{"Line1", -120, 6600, 12000, 6600, rt::kSysWindowText, 2});
   rt::Shape* darkPanel =
       style.darkPanel ? &d.Add(rt::ShapeRow{"Shape4", {-120, 600, 12150, 2880}, Filled(kDarkPanel)}) : nullptr;
-  auto& ground = d.Add(rt::ShapeRow{"Shape1", {-10, -525, 12080, 9525}, Filled(kPageGrey, rt::ShapeKind::RoundedRectangle)});
+  auto& ground =
+      d.Add(rt::ShapeRow{"Shape1", {-10, -525, 12080, 9525}, Filled(kPageGrey, rt::ShapeKind::RoundedRectangle)});
   d.Finish();
 
   std::vector<rt::Control*> page;

@@ -24,7 +24,8 @@ const std::array<StyleRow, 4> kStyles = {{
     // thin band colour, width; dark panel; banner box, banner picture
     {Style::Kestrel, "KESTREL ENTERTAINMENT SYSTEM", {5280, 225, 6615, 375}, 15.75, 0x000000FF,
      kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, kBanner, "BannerKestrel"},
-    {Style::SuperKestrel, "SUPER KESTREL ENTERTAINMENT SYSTEM", {5400, 240, 6615, 375}, 14.25, catalogue::colours::kCaptionGrey,
+    {Style::SuperKestrel, "SUPER KESTREL ENTERTAINMENT SYSTEM", {5400, 240, 6615, 375}, 14.25,
+     catalogue::colours::kCaptionGrey,
      kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, {-50, -75, 12060, 705},
      "BannerSuperKestrel"},
     {Style::Kestrel64, "KESTREL64", {6960, 225, 6615, 375}, 15.75, 0x00FFFFFF,

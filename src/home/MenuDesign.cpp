@@ -130,15 +130,16 @@ MenuControls Build(rt::Form& form) {
   TileAdder tiles{d};
   auto& zoomBox = d.Add(rt::PictureBoxRow{"Picture1", geometry::kZoomBoxRest, rt::kSysMenuText, nullptr, 1, {}, false});
   auto& panel = d.Add(rt::FrameRow{"Frame1", {3120, 10000, 1335, 735}, "Music", {"Arial", 9, false}, colours::kBar});
-  auto& previousTrack = d.Add(rt::LabelRow{"LabelMusicBack", {240, 240, 375, 375}, "9", kMusicButton, {}, true, "Frame1"});
+  auto& previousTrack =
+      d.Add(rt::LabelRow{"LabelMusicBack", {240, 240, 375, 375}, "9", kMusicButton, {}, true, "Frame1"});
   auto& nextTrack = d.Add(rt::LabelRow{"LabelMusicNext", {720, 240, 375, 375}, ":", kMusicButton, {}, true, "Frame1"});
   auto& nextPage = d.Add(
       rt::PictureBoxRow{"ImageAR", {360, 3000, 495, 720}, kMenuBackground, Picture("ImageAR"), 0, "Next Page", false});
-  auto& previousPage = d.Add(
-      rt::PictureBoxRow{"ImageAL", {0, 3240, 495, 720}, kMenuBackground, Picture("ImageAL"), 7, "Previous Page", false});
+  auto& previousPage = d.Add(rt::PictureBoxRow{"ImageAL", {0, 3240, 495, 720}, kMenuBackground, Picture("ImageAL"), 7,
+                                                "Previous Page", false});
   auto& resolution = d.Add(rt::LabelRow{"LabelRes", {3360, -5000, 1215, 255}, "", kResolution, {}, false});
-  auto& optionsFace =
-      d.Add(rt::ImageRow{"ImageLabelQuil", {1275, 7510, 675, 405}, Picture("ImageLabelQuil"), false, kOptionsName, false});
+  auto& optionsFace = d.Add(
+      rt::ImageRow{"ImageLabelQuil", {1275, 7510, 675, 405}, Picture("ImageLabelQuil"), false, kOptionsName, false});
   tiles.Pictures({38, 45, 39, 40, 44, 48, 43, 42, 41, 47, 46, 37, 27, 36});
   tiles.Frames({27});
   tiles.Pictures({35, 34, 33, 32, 31, 30, 29, 28, 26, 25, 24, 21, 19, 17, 23, 18, 16, 14, 22, 15, 13, 20});
@@ -151,7 +152,8 @@ MenuControls Build(rt::Form& form) {
   tiles.Pictures({3});
   auto& exit = d.Add(rt::ImageRow{"ImageExit", {5130, 8180, 1770, 495}, Picture("ImageExit"), false, "Exit", false});
   tiles.Pictures({12, 10, 9, 11, 8, 6, 5, 7, 4, 2, 1});
-  auto& optionsHotSpot = d.Add(rt::LabelRow{"ShapeQuilLabel", {840, 6960, 1575, 1455}, "", kPlain, kOptionsName, false});
+  auto& optionsHotSpot =
+      d.Add(rt::LabelRow{"ShapeQuilLabel", {840, 6960, 1575, 1455}, "", kPlain, kOptionsName, false});
   auto& messageHotSpot =
       d.Add(rt::LabelRow{"ShapeMailLabel", {9560, 6960, 1575, 1455}, "", kPlain, kMessageBoardName, false});
   tiles.Frames({12, 11, 10, 8, 7, 6, 4, 3, 2});
@@ -163,7 +165,8 @@ MenuControls Build(rt::Form& form) {
   auto& optionsRing = d.Add(rt::ShapeRow{"ShapeQuilButton1", {840, 6960, 1575, 1455}, kButtonRing, false});
   tiles.Frames({9, 5});
   auto& caption = d.Add(rt::LabelRow{"LabelMenu", {5280, 6790, 1455, 375}, "Quil Menu", kMenuCaption, {}, false});
-  auto& date = d.Add(rt::LabelRow{"Label1", {geometry::kDateLeft, geometry::kDateTop, 3135, 615}, "Sun 12/30", kDate, {}, false});
+  auto& date = d.Add(
+      rt::LabelRow{"Label1", {geometry::kDateLeft, geometry::kDateTop, 3135, 615}, "Sun 12/30", kDate, {}, false});
   auto& warning = d.Add(rt::ImageRow{"Image1", {-15000, -15000, 9885, 7695}, Picture("Image1"), true, {}, false});
   auto& handPointer = d.Add(rt::ImageRow{"ImageMouse", {-240, 1800, 540, 540}, Picture("PointerHand"), false, {}, false,
                                           Picture("PointerHand")});
@@ -173,7 +176,8 @@ MenuControls Build(rt::Form& form) {
       d.Add(rt::ImageRow{"ImageCurveLine1", {-450, 6580, 3330, 2295}, Picture("ImageCurveLine1"), false, {}, false});
   auto& line = d.Add(rt::ImageRow{"ImageLine", {0, 6480, 13065, 945}, Picture("ImageLine"), false, {}, false});
   tiles.Frames({1});
-  auto& greyBar = d.Add(rt::ImageRow{"ImageGreyBar", {0, 7320, 12150, 2430}, Picture("ImageGreyBar"), false, {}, false});
+  auto& greyBar =
+      d.Add(rt::ImageRow{"ImageGreyBar", {0, 7320, 12150, 2430}, Picture("ImageGreyBar"), false, {}, false});
   auto& firstPageMarker = d.Add(rt::ShapeRow{"ShapeHC", {870, 1080, 735, 1095}, kFirstPageMarker, false});
   tiles.Frames({24, 21, 20, 19, 16, 17, 18, 13, 14, 15, 22, 23, 25, 28, 29, 34, 33, 32,
                 30, 26, 36, 35, 31, 37, 44, 41, 42, 45, 38, 39, 40, 48, 47, 46, 43});
