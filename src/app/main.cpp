@@ -29,16 +29,21 @@ int main(int argc, char** argv) {
     return command.help ? 0 : 2;
   }
   try {
-    const quil::app::ChannelsFile channels =
-        quil::app::ReadChannelsFile(quil::app::ChannelsFilePath(), quil::app::HomeFolder());
-    for (const std::string& problem : channels.problems) std::fprintf(stderr, "Quil OS: %s\n", problem.c_str());
+    const auto say = [](const std::string& line) { std::fprintf(stderr, "Quil OS: %s\n", line.c_str()); };
+    quil::app::ChannelsFile channels;
+    const auto readChannels = [&] {
+      channels = quil::app::ReadChannelsFile(quil::app::ChannelsFilePath(), quil::app::HomeFolder());
+      for (const std::string& problem : channels.problems) say(problem);
+    };
     if (command.listChannels) {
+      readChannels();
       quil::app::ListChannels(channels, quil::app::MediaHome(), std::cout);
       return 0;
     }
     // Destroyed last: a game still running when the program ends goes with it.
     quil::app::ProcessStarter starter;
     quil::channels::UserGames games{channels.commands, starter};
+    const quil::app::OwnChannelSetting own{quil::app::MediaHome(), say, &games};
 
     std::unique_ptr<quil::app::TraceFile> trace;
     if (const char* path = std::getenv("QUIL_TRACE"); path && *path)
@@ -58,7 +63,14 @@ int main(int argc, char** argv) {
     }
     // The sound device opens while the first screen is up, not before it.
     platform.WhenIdle([&media] { media.Open(); });
-    return quil::app::RunProgram(platform, media, trace.get(), &games);
+    // The channels file is read once the first frame is up: the intro's black
+    // second covers the reading, and the start does not wait for it.
+    return quil::app::RunProgram(platform, media, trace.get(), &games, [&](quil::rt::Application& app) {
+      platform.WhenIdle([&] {
+        readChannels();
+        quil::app::AddOwnChannels(app, media, channels.own, own);
+      });
+    });
   } catch (const std::exception& error) {
     // Only the desktop itself can fail us here, for example when there is no display.
     std::fprintf(stderr, "Quil OS cannot start: %s\n", error.what());

@@ -12,13 +12,10 @@ constexpr int kTileCount = 48;
 
 // The empty tiles first, then the games' tiles, each in tile order.
 std::vector<int> FillOrder() {
-  std::vector<int> empty, games;
-  for (int tile = 1; tile <= kTileCount; ++tile) {
-    if (GameOnTile(tile)) games.push_back(tile);
-    else if (!ConsoleTileNumbered(tile)) empty.push_back(tile);
-  }
-  empty.insert(empty.end(), games.begin(), games.end());
-  return empty;
+  std::vector<int> order;
+  for (const EmptySlot& slot : kEmptySlots) order.push_back(slot.tile);
+  for (const Game& game : kGames) order.push_back(game.tile);
+  return order;
 }
 
 using M = Motif;
