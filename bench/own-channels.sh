@@ -24,8 +24,21 @@ for tool in "$program" "$own_channels"; do
 done
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb_pid=""
+cleanup() {
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+  return 0
+}
+trap cleanup EXIT
 say() { echo "bench: $*" >&2; }
+
+# The program's own screen: an 800 x 600 display of its own.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
+xvfb_pid=$!
+read -r -t 10 -u "$fd" display || { echo "Xvfb did not start" >&2; exit 2; }
+export DISPLAY=":$display"
 
 say "own channels: 43 channels' pictures"
 config=$work/config data=$work/data

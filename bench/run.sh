@@ -257,3 +257,6 @@ verdict=ok
 headless=$("$channel_visits" "$visits") || verdict=MISS
 echo
 echo "Channel visits on the tests' virtual clock, every frame painted (target: within 1 MB): $headless $verdict"
+
+# --- 7. own channels -----------------------------------------------------------------
+"$(dirname "$0")/own-channels.sh" "$build"
