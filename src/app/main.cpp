@@ -63,10 +63,11 @@ int main(int argc, char** argv) {
     }
     // The sound device opens while the first screen is up, not before it.
     platform.WhenIdle([&media] { media.Open(); });
-    // The channels file is read once the first frame is up: the intro's black
-    // second covers the reading, and the start does not wait for it.
+    // The channels file is read once the first frame is up, first thing in the
+    // intro's black second, so that the start does not wait for it and the
+    // menu never comes up without the user's channels.
     return quil::app::RunProgram(platform, media, trace.get(), &games, [&](quil::rt::Application& app) {
-      platform.WhenIdle([&] {
+      platform.WhenIdleFirst([&] {
         readChannels();
         quil::app::AddOwnChannels(app, media, channels.own, own);
       });
