@@ -1,5 +1,7 @@
 #include "userpictures/UserPicture.h"
 
+#include <malloc.h>
+
 #include <memory>
 
 #include "userpictures/PictureFile.h"
@@ -14,7 +16,12 @@ class Source {
 
   rt::Picture::Pixels32 At(int width, int height) {
     if (!fellBack_) {
-      if (Decoded decoded = Decode(width, height); !decoded.pixels.empty()) return std::move(decoded.pixels);
+      Decoded decoded = Decode(width, height);
+      // The file and the original, megabytes for a screenshot, are freed by
+      // now, but the allocator keeps such blocks for later; given back, the
+      // program's memory stays that of the pictures it shows.
+      malloc_trim(0);
+      if (!decoded.pixels.empty()) return std::move(decoded.pixels);
       fellBack_ = true;
     }
     return drawn_(width, height);
