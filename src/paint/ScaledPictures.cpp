@@ -32,8 +32,9 @@ void ScaledPictures::ForgetLetGo() {
   });
 }
 
-cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int width, int height) {
-  const Key key{picture.get(), width, height};
+cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, const rt::Picture& drawn, int width,
+                                            int height) {
+  const Key key{picture.get(), &drawn, width, height};
   if (const auto found = scaled_.find(key); found != scaled_.end() && SamePicture(found->second.picture, picture))
     return found->second.surface;
   // Only a miss looks for copies of pictures let go, among them one that a new
@@ -42,7 +43,7 @@ cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int w
   if (scaled_.size() >= kMaxKept) Clear();
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   cairo_t* cr = cairo_create(surface);
-  DrawPictureStretched(cr, *picture, PixelRect{0, 0, width, height});
+  DrawPictureStretched(cr, drawn, PixelRect{0, 0, width, height});
   cairo_destroy(cr);
   scaled_.emplace(key, Scaled{picture, surface});
   return surface;
@@ -58,12 +59,15 @@ void ScaledPictures::Draw(cairo_t* cr, const rt::PictureRef& picture, const Pixe
   const int width = static_cast<int>(std::lround(right)) - x;
   const int height = static_cast<int>(std::lround(bottom)) - y;
   if (width <= 0 || height <= 0) return;
+  // The device's scale, not the box's stretch, picks the drawing: at scale 1
+  // the screen shows the pictures it always showed.
+  const rt::Picture& drawn = picture->DrawnFor((right - left) / box.width);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  if (width == picture->Width() && height == picture->Height()) {
-    DrawPicture(cr, *picture, x, y);
+  if (width == drawn.Width() && height == drawn.Height()) {
+    DrawPicture(cr, drawn, x, y);
   } else {
-    cairo_set_source_surface(cr, SurfaceFor(picture, width, height), x, y);
+    cairo_set_source_surface(cr, SurfaceFor(picture, drawn, width, height), x, y);
     cairo_paint(cr);
   }
   cairo_restore(cr);

@@ -12,8 +12,10 @@
 namespace quil::paint {
 
 // Pictures as the device shows them: stretched to their box, and scaled with
-// the screen when it is shown larger or smaller. Each is filtered once per
-// size and the copy kept while the picture lives: a tile picture drawn in
+// the screen when it is shown larger or smaller, from the picture's drawing
+// for the screen's scale (a screen shown twice as large takes the picture
+// drawn twice as large). Each is filtered once per size and the copy kept
+// while the picture lives: a tile picture drawn in
 // every frame of a page scroll is filtered once, not in every frame, and a
 // channel screen's screenshot goes with its screen.
 //
@@ -40,9 +42,10 @@ class ScaledPictures {
     std::weak_ptr<const rt::Picture> picture;
     cairo_surface_t* surface;
   };
-  using Key = std::tuple<const rt::Picture*, int, int>;
+  // The picture, the drawing of it filtered, and the device size.
+  using Key = std::tuple<const rt::Picture*, const rt::Picture*, int, int>;
 
-  cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, int width, int height);
+  cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, const rt::Picture& drawn, int width, int height);
   void ForgetLetGo();
 
   std::map<Key, Scaled> scaled_;

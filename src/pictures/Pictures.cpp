@@ -8,6 +8,26 @@
 #include "pictures/PngDecoder.h"
 
 namespace quil::pictures {
+namespace {
+
+rt::Picture::Decoder DecoderOf(const detail::EmbeddedPng& png) {
+  return [&png] { return DecodePng(png.begin, static_cast<std::size_t>(png.end - png.begin)); };
+}
+
+// The larger drawings come with the picture but are decoded only when a
+// screen shown that large asks for them.
+rt::Picture::Drawings LargerDrawings(const detail::EmbeddedPicture& e) {
+  rt::Picture::Drawings larger;
+  for (int factor = 2; factor <= detail::kDrawnSizes; ++factor) {
+    const detail::EmbeddedPng& png = e.drawn[factor - 1];
+    if (!png.begin) continue;
+    larger.push_back(std::make_shared<const rt::Picture>(e.width * factor, e.height * factor, DecoderOf(png),
+                                                         rt::Picture::HotSpot{e.hotX * factor, e.hotY * factor}));
+  }
+  return larger;
+}
+
+}  // namespace
 
 rt::PictureRef Picture(std::string_view name) {
   using detail::kEmbeddedPictureCount;
@@ -25,9 +45,8 @@ rt::PictureRef Picture(std::string_view name) {
   auto& slot = made[static_cast<std::size_t>(entry - first)];
   if (rt::PictureRef held = slot.lock()) return held;
   const auto& e = *entry;
-  rt::PictureRef picture = std::make_shared<const rt::Picture>(
-      e.width, e.height, [&e] { return DecodePng(e.begin, static_cast<std::size_t>(e.end - e.begin)); },
-      rt::Picture::HotSpot{e.hotX, e.hotY});
+  rt::PictureRef picture = std::make_shared<const rt::Picture>(e.width, e.height, DecoderOf(e.drawn[0]),
+                                                               rt::Picture::HotSpot{e.hotX, e.hotY}, LargerDrawings(e));
   slot = picture;
   return picture;
 }

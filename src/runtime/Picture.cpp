@@ -11,8 +11,17 @@ Picture::Picture(int width, int height, Pixels32 pixels, HotSpot hotSpot)
     throw std::invalid_argument("picture pixel count does not match its size");
 }
 
-Picture::Picture(int width, int height, Decoder decoder, HotSpot hotSpot)
-    : width_(width), height_(height), hotSpot_(hotSpot), decoder_(std::move(decoder)) {}
+Picture::Picture(int width, int height, Decoder decoder, HotSpot hotSpot, Drawings larger)
+    : width_(width), height_(height), hotSpot_(hotSpot), decoder_(std::move(decoder)), larger_(std::move(larger)) {}
+
+const Picture& Picture::DrawnFor(double scale) const {
+  // A scale computed from a window's size may land a hair above a whole one.
+  constexpr double kHair = 1e-6;
+  if (scale <= 1 + kHair || larger_.empty()) return *this;
+  for (const auto& drawing : larger_)
+    if (drawing->Width() >= width_ * (scale - kHair)) return *drawing;
+  return *larger_.back();
+}
 
 const Picture::Pixels32& Picture::Pixels() const {
   if (decoder_) {

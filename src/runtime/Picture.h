@@ -18,19 +18,28 @@ struct PictureHotSpot {
 // after row without padding: the format Cairo paints from directly.
 // The pixels may be decoded lazily: the size is known up front, the decoder
 // runs on the first call to Pixels().
+// A picture may come with larger drawings of itself for screens shown larger:
+// each is its own picture, decoded only when a screen asks for it.
 class Picture {
  public:
   using Pixels32 = std::vector<std::uint32_t>;
   using Decoder = std::function<Pixels32()>;
 
   using HotSpot = PictureHotSpot;
+  using Drawings = std::vector<std::shared_ptr<const Picture>>;
 
   Picture(int width, int height, Pixels32 pixels, HotSpot hotSpot = {});
-  Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {});
+  // `larger`: drawings of the same picture at whole multiples of its size, smallest first.
+  Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {}, Drawings larger = {});
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   HotSpot Hot() const { return hotSpot_; }
+
+  // The drawing to show with `scale` device pixels to each of its own: the
+  // smallest drawn at or above that scale, so it is only ever filtered down
+  // (the largest when none reaches it). At scale 1 and below, the picture itself.
+  const Picture& DrawnFor(double scale) const;
 
   const Pixels32& Pixels() const;
   std::uint32_t PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * width_ + x]; }
@@ -42,6 +51,7 @@ class Picture {
   HotSpot hotSpot_;
   mutable Decoder decoder_;
   mutable Pixels32 pixels_;
+  Drawings larger_;
 };
 
 using PictureRef = std::shared_ptr<const Picture>;

@@ -5,11 +5,14 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <vector>
 
 #include "paint/DeviceScale.h"
 #include "paint/ScreenSize.h"
 #include "sdl/SmallPieces.h"
 #include "sdl/WindowManager.h"
+#include "sdl/WorkArea.h"
 
 namespace quil::sdl {
 namespace {
@@ -20,18 +23,45 @@ constexpr const char* kTitle = "Quil OS";
 constexpr long long kSmallFrame = 128 * 128;
 // Smaller than this the menu's text can no longer be read.
 constexpr double kSmallestScale = 0.5;
+// A window manager's frame is known only once the window is shown; a scale
+// is chosen so that a title bar and edges this large fit as well.
+constexpr FrameExtents kFrameAllowance{2, 26, 2, 4};
+// F11's change of size reaches the window within this many milliseconds.
+constexpr Uint64 kPointerHold = 1000;
 
-SDL_Rect Display(int (*bounds)(int, SDL_Rect*)) {
+paint::PixelRect Bounds(int monitor, int (*bounds)(int, SDL_Rect*)) {
   SDL_Rect area{0, 0, paint::kScreenWidth, paint::kScreenHeight};
-  bounds(0, &area);
-  return area;
+  bounds(monitor, &area);
+  return {area.x, area.y, area.w, area.h};
+}
+
+// The monitor under the pointer, else the primary one.
+int StartMonitor() {
+  std::vector<paint::PixelRect> monitors;
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) monitors.push_back(Bounds(i, SDL_GetDisplayBounds));
+  int x = 0, y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  return MonitorAt(x, y, monitors);
+}
+
+// The scale asked for when the window fits the work area at it, else the
+// largest that does, said once on stderr.
+double FittingScale(double asked, const paint::PixelRect& work) {
+  const FrameExtents& frame = kFrameAllowance;
+  const double fits = std::max(LargestScaleWithin(work.width - frame.left - frame.right,
+                                                  work.height - frame.top - frame.bottom),
+                               kSmallestScale);
+  if (asked <= fits) return asked;
+  std::fprintf(stderr, "quil-os: a scale of %g does not fit the work area of %d x %d pixels; showing %g\n", asked,
+               work.width, work.height, fits);
+  return fits;
 }
 
 // A window of the screen at `scale`, in the middle of the work area.
-SDL_Rect Centred(const SDL_Rect& area, double scale) {
+paint::PixelRect Centred(const paint::PixelRect& area, double scale) {
   const int width = paint::ScaledLength(paint::kScreenWidth, scale);
   const int height = paint::ScaledLength(paint::kScreenHeight, scale);
-  return {area.x + (area.w - width) / 2, area.y + (area.h - height) / 2, width, height};
+  return {area.x + (area.width - width) / 2, area.y + (area.height - height) / 2, width, height};
 }
 
 // Where the window's inside lies on the desktop. SDL's own record misses a
@@ -50,13 +80,15 @@ void DesktopOrigin(SDL_Window* window, int& x, int& y) {
 
 MainWindow::MainWindow(const WindowOptions& options) : options_(options), letterbox_(paint::kScreenWidth, paint::kScreenHeight) {
   if (!options_.scaled) return;
-  const SDL_Rect work = Display(SDL_GetDisplayUsableBounds);
-  const double comfortable = ComfortableScale(work.w, work.h);
-  windowed_ = Centred(work, options_.scale > 0 ? options_.scale : std::max(comfortable, kSmallestScale));
+  monitor_ = StartMonitor();
+  const paint::PixelRect work = Bounds(monitor_, SDL_GetDisplayUsableBounds);
+  const double comfortable = ComfortableScale(work.width, work.height);
+  windowed_ = Centred(work, options_.scale > 0 ? FittingScale(options_.scale, work)
+                                               : std::max(comfortable, kSmallestScale));
   // A desktop too small for the menu at its own size gets it on the whole screen.
   fullscreen_ = options_.fullscreen || (options_.scale <= 0 && comfortable < 1);
-  const SDL_Rect shown = fullscreen_ ? Display(SDL_GetDisplayBounds) : windowed_;
-  letterbox_ = Letterbox(shown.w, shown.h);
+  const paint::PixelRect shown = fullscreen_ ? Bounds(monitor_, SDL_GetDisplayBounds) : windowed_;
+  letterbox_ = Letterbox(shown.width, shown.height);
 }
 
 void MainWindow::Open() {
@@ -67,7 +99,7 @@ void MainWindow::Open() {
     return;
   }
   // Hidden until it has its place, so a fullscreen start shows no window first.
-  window_ = std::make_unique<SdlWindow>(kTitle, windowed_.x, windowed_.y, windowed_.w, windowed_.h,
+  window_ = std::make_unique<SdlWindow>(kTitle, windowed_.x, windowed_.y, windowed_.width, windowed_.height,
                                         SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
   SDL_Window* window = window_->Get();
   SDL_SetWindowMinimumSize(window, paint::ScaledLength(paint::kScreenWidth, kSmallestScale),
@@ -79,11 +111,13 @@ void MainWindow::Open() {
   Resized();
 }
 
+int MainWindow::Monitor() const {
+  const int shown = window_ ? SDL_GetWindowDisplayIndex(window_->Get()) : -1;
+  return shown >= 0 ? shown : monitor_;
+}
+
 paint::PixelRect MainWindow::ScreenOnDesktop() const {
-  if (!window_) {
-    const SDL_Rect display = Display(SDL_GetDisplayBounds);
-    return {display.x, display.y, display.w, display.h};
-  }
+  if (!window_) return Bounds(Monitor(), SDL_GetDisplayBounds);
   int x = 0, y = 0;
   DesktopOrigin(window_->Get(), x, y);
   const paint::PixelRect& screen = letterbox_.Screen();
@@ -103,23 +137,61 @@ void MainWindow::Show(const paint::Canvas& screen, std::span<const paint::PixelR
 }
 
 void MainWindow::Resized() {
+  if (options_.scaled && !fullscreen_) KeepOnScreen();
   int width = 0, height = 0;
   SDL_GetWindowSize(window_->Get(), &width, &height);
   letterbox_ = Letterbox(width, height);
+  // The sizes between the old and the new are passed on the way; the
+  // pointer follows each, so that it ends on its point of the screen.
+  if (HeldPointer()) {
+    const PixelPoint at = letterbox_.ToWindow(*heldPointer_);
+    SDL_WarpMouseInWindow(window_->Get(), at.x, at.y);
+    if (width == heldFor_.width && height == heldFor_.height) heldPointer_.reset();
+  }
+}
+
+std::optional<PixelPoint> MainWindow::HeldPointer() const {
+  // A window manager that settles on another size than asked must not keep the pointer forever.
+  if (heldPointer_ && SDL_GetTicks64() - heldSince_ > kPointerHold) heldPointer_.reset();
+  return heldPointer_;
+}
+
+void MainWindow::KeepOnScreen() {
+  SDL_Window* window = window_->Get();
+  FrameExtents frame;
+  if (managed_ && SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right) != 0)
+    frame = kFrameAllowance;
+  paint::PixelRect inside;
+  DesktopOrigin(window, inside.x, inside.y);
+  SDL_GetWindowSize(window, &inside.width, &inside.height);
+  const paint::PixelRect kept = KeptInside(inside, Bounds(Monitor(), SDL_GetDisplayUsableBounds), frame);
+  if (kept == inside) return;
+  if (kept.width != inside.width || kept.height != inside.height) SDL_SetWindowSize(window, kept.width, kept.height);
+  SDL_SetWindowPosition(window, kept.x, kept.y);
 }
 
 void MainWindow::ToggleFullscreen() {
   if (!options_.scaled || !window_) return;
+  SDL_Window* window = window_->Get();
   if (!fullscreen_) {
-    SDL_GetWindowPosition(window_->Get(), &windowed_.x, &windowed_.y);
-    SDL_GetWindowSize(window_->Get(), &windowed_.w, &windowed_.h);
+    SDL_GetWindowPosition(window, &windowed_.x, &windowed_.y);
+    SDL_GetWindowSize(window, &windowed_.width, &windowed_.height);
   }
+  // The pointer stays on the point of the screen it is on, so nothing new is hovered.
+  int x = 0, y = 0, pointerX = 0, pointerY = 0;
+  DesktopOrigin(window, x, y);
+  SDL_GetGlobalMouseState(&pointerX, &pointerY);
+  heldPointer_ = letterbox_.ToScreen(pointerX - x, pointerY - y);
+  heldSince_ = SDL_GetTicks64();
   fullscreen_ = !fullscreen_;
+  heldFor_ = fullscreen_ ? Bounds(Monitor(), SDL_GetDisplayBounds) : windowed_;
   Cover(fullscreen_);
 }
 
 void MainWindow::Cover(bool whole) {
   SDL_Window* window = window_->Get();
+  // The monitor the window is on; before the window is first shown, the one it opens on.
+  const paint::PixelRect monitor = Bounds(Monitor(), SDL_GetDisplayBounds);
   if (managed_) {
     SDL_SetWindowFullscreen(window, whole ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   } else {
@@ -129,9 +201,9 @@ void MainWindow::Cover(bool whole) {
   }
   // A window manager puts a window back as it was, but only one it saw
   // before; and without one the window would keep the whole screen's size.
-  const SDL_Rect place = whole ? Display(SDL_GetDisplayBounds) : windowed_;
+  const paint::PixelRect place = whole ? monitor : windowed_;
   if (!managed_ || !whole) {
-    SDL_SetWindowSize(window, place.w, place.h);
+    SDL_SetWindowSize(window, place.width, place.height);
     SDL_SetWindowPosition(window, place.x, place.y);
   }
 }

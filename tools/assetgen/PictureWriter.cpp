@@ -14,10 +14,24 @@ void WriteFile(const std::filesystem::path& file, const std::string& text) {
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
+// A picture at its own size goes to the folder itself, a larger drawing to
+// the folder named by its size: 2x/, 3x/.
+std::filesystem::path PngPath(const std::filesystem::path& pngDir, const std::string& name, int factor) {
+  const auto folder = factor == 1 ? pngDir : pngDir / (std::to_string(factor) + "x");
+  return folder / (name + ".png");
+}
+
 }  // namespace
 
+std::vector<Surface> AtEverySize(const std::function<Surface(int factor)>& draw) {
+  std::vector<Surface> drawn;
+  for (int factor = 1; factor <= kDrawnSizes; ++factor) drawn.push_back(draw(factor));
+  return drawn;
+}
+
 void WritePictures(const PictureSet& set, const std::filesystem::path& pngDir, const std::filesystem::path& genDir) {
-  std::filesystem::create_directories(pngDir);
+  for (int factor = 1; factor <= kDrawnSizes; ++factor)
+    std::filesystem::create_directories(PngPath(pngDir, "", factor).parent_path());
   std::filesystem::create_directories(genDir);
 
   // The run-time table is searched by name, so it is written in name order.
@@ -35,17 +49,22 @@ void WritePictures(const PictureSet& set, const std::filesystem::path& pngDir, c
   std::string rows;
   for (std::size_t i = 0; i < sorted.size(); ++i) {
     const NamedPicture& p = *sorted[i];
-    auto png = pngDir / (p.name + ".png");
-    cairo_surface_flush(p.surface.get());
-    if (cairo_surface_write_to_png(p.surface.get(), png.c_str()) != CAIRO_STATUS_SUCCESS)
-      throw std::runtime_error("cannot write " + png.string());
-    std::string sym = "quil_png_" + std::to_string(i);
-    assembly += "  .balign 16\n  .global " + sym + "\n  .hidden " + sym + "\n" + sym + ":\n  .incbin \"" +
-                png.string() + "\"\n  .global " + sym + "_end\n  .hidden " + sym + "_end\n" + sym + "_end:\n";
-    table += "extern const unsigned char " + sym + "[];\nextern const unsigned char " + sym + "_end[];\n";
-    rows += "    {\"" + p.name + "\", " + sym + ", " + sym + "_end, " + std::to_string(WidthOf(p.surface)) + ", " +
-            std::to_string(HeightOf(p.surface)) + ", " + std::to_string(p.hotX) + ", " + std::to_string(p.hotY) +
-            "},\n";
+    std::string drawn;
+    for (std::size_t size = 0; size < p.drawn.size(); ++size) {
+      const Surface& surface = p.drawn[size];
+      auto png = PngPath(pngDir, p.name, static_cast<int>(size) + 1);
+      cairo_surface_flush(surface.get());
+      if (cairo_surface_write_to_png(surface.get(), png.c_str()) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot write " + png.string());
+      std::string sym = "quil_png_" + std::to_string(i) + "_" + std::to_string(size + 1);
+      assembly += "  .balign 16\n  .global " + sym + "\n  .hidden " + sym + "\n" + sym + ":\n  .incbin \"" +
+                  png.string() + "\"\n  .global " + sym + "_end\n  .hidden " + sym + "_end\n" + sym + "_end:\n";
+      table += "extern const unsigned char " + sym + "[];\nextern const unsigned char " + sym + "_end[];\n";
+      drawn += "{" + sym + ", " + sym + "_end}, ";
+    }
+    rows += "    {\"" + p.name + "\", " + std::to_string(WidthOf(p.drawn.front())) + ", " +
+            std::to_string(HeightOf(p.drawn.front())) + ", " + std::to_string(p.hotX) + ", " + std::to_string(p.hotY) +
+            ", {" + drawn + "}},\n";
   }
   assembly += "  .section .note.GNU-stack,\"\",@progbits\n";
   table += "}\n\nnamespace quil::pictures::detail {\n\nconst EmbeddedPicture kEmbeddedPictures[] = {\n" + rows +
