@@ -26,8 +26,9 @@ constexpr double kSmallestScale = 0.5;
 // A window manager's frame is known only once the window is shown; a scale
 // is chosen so that a title bar and edges this large fit as well.
 constexpr FrameExtents kFrameAllowance{2, 26, 2, 4};
-// F11's change of size reaches the window within this many milliseconds.
-constexpr Uint64 kPointerHold = 1000;
+// F11's change of size reaches the window within this many milliseconds,
+// and a window manager places a window shown within as long.
+constexpr Uint64 kSettling = 1000;
 
 paint::PixelRect Bounds(int monitor, int (*bounds)(int, SDL_Rect*)) {
   SDL_Rect area{0, 0, paint::kScreenWidth, paint::kScreenHeight};
@@ -76,6 +77,22 @@ void DesktopOrigin(SDL_Window* window, int& x, int& y) {
   XTranslateCoordinates(display, wm.info.x11.window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
 }
 
+// Where the pointer is, in the window's pixels. SDL keeps the pointer's
+// place from the events it reads, which moves made by other clients need
+// not bring, so X is asked.
+PixelPoint PointerInWindow(SDL_Window* window) {
+  PixelPoint at;
+  SDL_GetMouseState(&at.x, &at.y);
+  SDL_SysWMinfo wm;
+  SDL_VERSION(&wm.version);
+  if (!SDL_GetWindowWMInfo(window, &wm) || wm.subsystem != SDL_SYSWM_X11) return at;
+  ::Window root = 0, child = 0;
+  int rootX = 0, rootY = 0;
+  unsigned int buttons = 0;
+  XQueryPointer(wm.info.x11.display, wm.info.x11.window, &root, &child, &rootX, &rootY, &at.x, &at.y, &buttons);
+  return at;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const WindowOptions& options) : options_(options), letterbox_(paint::kScreenWidth, paint::kScreenHeight) {
@@ -108,7 +125,14 @@ void MainWindow::Open() {
   small_ = SmallPieces::For(window);
   if (fullscreen_) Cover(true);
   SDL_ShowWindow(window);
+  placedSince_ = SDL_GetTicks64();
   Resized();
+}
+
+void MainWindow::Moved() {
+  // The window manager's placement and frame arrive after the window is
+  // shown; a move the user makes later is the user's own business.
+  if (options_.scaled && !fullscreen_ && SDL_GetTicks64() - placedSince_ <= kSettling) KeepOnScreen();
 }
 
 int MainWindow::Monitor() const {
@@ -152,7 +176,7 @@ void MainWindow::Resized() {
 
 std::optional<PixelPoint> MainWindow::HeldPointer() const {
   // A window manager that settles on another size than asked must not keep the pointer forever.
-  if (heldPointer_ && SDL_GetTicks64() - heldSince_ > kPointerHold) heldPointer_.reset();
+  if (heldPointer_ && SDL_GetTicks64() - heldSince_ > kSettling) heldPointer_.reset();
   return heldPointer_;
 }
 
@@ -178,13 +202,12 @@ void MainWindow::ToggleFullscreen() {
     SDL_GetWindowSize(window, &windowed_.width, &windowed_.height);
   }
   // The pointer stays on the point of the screen it is on, so nothing new is hovered.
-  int x = 0, y = 0, pointerX = 0, pointerY = 0;
-  DesktopOrigin(window, x, y);
-  SDL_GetGlobalMouseState(&pointerX, &pointerY);
-  heldPointer_ = letterbox_.ToScreen(pointerX - x, pointerY - y);
+  const PixelPoint pointer = PointerInWindow(window);
+  heldPointer_ = letterbox_.ToScreen(pointer.x, pointer.y);
   heldSince_ = SDL_GetTicks64();
   fullscreen_ = !fullscreen_;
   heldFor_ = fullscreen_ ? Bounds(Monitor(), SDL_GetDisplayBounds) : windowed_;
+  placedSince_ = heldSince_;
   Cover(fullscreen_);
 }
 

@@ -44,6 +44,9 @@ class MainWindow {
   // Takes the window's size as it is now, and with it the screen's scale; a
   // window grown past the work area of its monitor is brought back inside it.
   void Resized();
+  // A window just shown or given back from fullscreen that the window manager
+  // placed partly off the work area is brought back inside it.
+  void Moved();
   // Between fullscreen on its monitor and the window it was, the pointer kept
   // on its point of the screen; nothing for an unscaled screen.
   void ToggleFullscreen();
@@ -67,6 +70,8 @@ class MainWindow {
   // the window reaches `heldFor_`'s size.
   mutable std::optional<PixelPoint> heldPointer_;
   Uint64 heldSince_ = 0;
+  // When the window was last shown or given back from fullscreen.
+  Uint64 placedSince_ = 0;
   paint::PixelRect heldFor_{};
   bool fullscreen_ = false;
   bool managed_ = true;

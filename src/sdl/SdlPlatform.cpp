@@ -191,6 +191,9 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       Resized();
       return std::nullopt;
+    case SDL_WINDOWEVENT_MOVED:
+      window_.Moved();
+      return std::nullopt;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED:

@@ -132,7 +132,9 @@ TEST_F(ScaledWindowTest, F11FillsTheDesktopWithBarsAndF11AgainGivesTheWindowBack
   EXPECT_EQ(PointerOnDesktop(), (std::pair{301, 200}));
   for (const rt::InputEvent& e : events) {
     EXPECT_NE(e.keyCode, 122) << "F11 reached the form";
-    if (e.type == Type::PointerMove) EXPECT_EQ(std::pair(e.x, e.y), (std::pair{67.0, 100.0})) << "a move elsewhere";
+    if (e.type == Type::PointerMove) {
+      EXPECT_EQ(std::pair(e.x, e.y), (std::pair{67.0, 100.0})) << "a move elsewhere";
+    }
   }
 }
 
