@@ -20,8 +20,7 @@
 #include "runtime/Form.h"
 #include "runtime/Image.h"
 #include "paint/Canvas.h"
-#include "paint/DeviceScale.h"
-#include "paint/FormPainter.h"
+#include "paint/ScreenPainter.h"
 #include "paint/ScreenSize.h"
 #include "support/Driver.h"
 #include "support/FakeMultimedia.h"
@@ -34,19 +33,15 @@ using namespace quil;
 // The virtual clock of the tests, with every presented frame painted.
 class PaintingPlatform : public test::FakePlatform {
  public:
-  explicit PaintingPlatform(double scale)
-      : canvas_(paint::ScaledLength(paint::kScreenWidth, scale), paint::ScaledLength(paint::kScreenHeight, scale)) {
-    cairo_scale(canvas_.Context(), scale, scale);
-  }
+  explicit PaintingPlatform(double scale) : screen_(paint::kScreenWidth, paint::kScreenHeight, scale) {}
 
   void Present(const rt::Form& front, const rt::Tooltip& tooltip) override {
     FakePlatform::Present(front, tooltip);
-    painter_.Paint(canvas_.Context(), front, tooltip, paint::kScreenWidth, paint::kScreenHeight);
+    screen_.Update(front, tooltip);
   }
 
  private:
-  paint::FormPainter painter_;
-  paint::Canvas canvas_;
+  paint::ScreenPainter screen_;
 };
 
 long ResidentKiB() {

@@ -39,6 +39,7 @@ std::vector<PixelRect> ScreenPainter::Update(const rt::Form& front, const rt::To
   std::vector<PixelRect> area = whole_ ? std::vector<PixelRect>{{0, 0, width_, height_}}
                                        : DamagedPixels(front.Damage(), width_, height_);
   whole_ = false;
+  if (area.size() == 1 && area.front() == PixelRect{0, 0, width_, height_}) painter_.WholeRepaint();
   if (!SameTooltip(tooltip, tooltip_)) {
     if (tooltipBox_) AddDamage(area, *tooltipBox_, width_, height_);
     tooltipBox_ = painter_.TooltipBox(tooltip, width_, height_);

@@ -16,14 +16,10 @@ rt::Picture::Decoder DecoderOf(const detail::EmbeddedPng& png) {
 
 // The larger drawings come with the picture but are decoded only when a
 // screen shown that large asks for them.
-rt::Picture::Drawings LargerDrawings(const detail::EmbeddedPicture& e) {
-  rt::Picture::Drawings larger;
-  for (int factor = 2; factor <= detail::kDrawnSizes; ++factor) {
-    const detail::EmbeddedPng& png = e.drawn[factor - 1];
-    if (!png.begin) continue;
-    larger.push_back(std::make_shared<const rt::Picture>(e.width * factor, e.height * factor, DecoderOf(png),
-                                                         rt::Picture::HotSpot{e.hotX * factor, e.hotY * factor}));
-  }
+std::vector<rt::Picture::Decoder> LargerDrawings(const detail::EmbeddedPicture& e) {
+  std::vector<rt::Picture::Decoder> larger;
+  for (int factor = 2; factor <= detail::kDrawnSizes && e.drawn[factor - 1].begin; ++factor)
+    larger.push_back(DecoderOf(e.drawn[factor - 1]));
   return larger;
 }
 

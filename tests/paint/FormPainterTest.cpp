@@ -303,7 +303,7 @@ class TwoDrawingsScreen : public rt::Form {
   explicit TwoDrawingsScreen(rt::Application& app) : Form(app, "TwoDrawingsScreen") {
     auto picture = std::make_shared<rt::Picture>(
         10, 10, [] { return rt::Picture::Pixels32(100, kRedArgb); }, rt::Picture::HotSpot{},
-        rt::Picture::Drawings{SolidPicture(20, 20, kGreenArgb)});
+        std::vector<rt::Picture::Decoder>{[] { return rt::Picture::Pixels32(400, kGreenArgb); }});
     Add<rt::Image>("OwnSize", PxRect(100, 100, 10, 10), picture);
     Add<rt::Image>("Stretched", PxRect(200, 100, 30, 20), picture, true);
   }

@@ -65,16 +65,16 @@ TEST(Pictures, DecodedPixelsMatchThePngFiles) {
 // at that size, its hot spot with it; at scale 1 the picture itself.
 TEST(Pictures, ScreensShownLargerTakeTheDrawingAtOrAboveTheirScale) {
   rt::PictureRef exit = Picture("ImageExit");
-  EXPECT_EQ(&exit->DrawnFor(1), exit.get());
-  EXPECT_EQ(exit->DrawnFor(1.25).Width(), 236);
-  EXPECT_EQ(exit->DrawnFor(2).Width(), 236);
-  EXPECT_EQ(exit->DrawnFor(2.4).Height(), 99);
-  EXPECT_EQ(exit->DrawnFor(5).Width(), 354) << "the largest drawn, past it";
-  ExpectSamePixels(&exit->DrawnFor(2), "2x/ImageExit");
-  ExpectSamePixels(&exit->DrawnFor(3), "3x/ImageExit");
-  EXPECT_EQ(Picture("PointerHand")->DrawnFor(3).Hot().x, 30);
-  rt::PictureRef icon = Picture("AppIcon48");
-  EXPECT_EQ(&icon->DrawnFor(2), icon.get()) << "drawn at its own size only";
+  EXPECT_EQ(exit->FactorFor(1), 1);
+  EXPECT_EQ(exit->FactorFor(0.75), 1);
+  EXPECT_EQ(exit->FactorFor(1.25), 2);
+  EXPECT_EQ(exit->FactorFor(2.0000000001), 2) << "a hair past a whole scale";
+  EXPECT_EQ(exit->FactorFor(2.4), 3);
+  EXPECT_EQ(exit->FactorFor(5), 3) << "the largest drawn, past it";
+  ExpectSamePixels(exit->Drawn(2).get(), "2x/ImageExit");
+  ExpectSamePixels(exit->Drawn(3).get(), "3x/ImageExit");
+  EXPECT_EQ(Picture("PointerHand")->Drawn(3)->Hot().x, 30);
+  EXPECT_EQ(Picture("AppIcon48")->FactorFor(2), 1) << "drawn at its own size only";
 }
 
 TEST(Pictures, PointerHotSpots) {
