@@ -65,16 +65,24 @@ paint::PixelRect Centred(const paint::PixelRect& area, double scale) {
   return {area.x + (area.width - width) / 2, area.y + (area.height - height) / 2, width, height};
 }
 
+// The window as X knows it; false when SDL does not run on X11.
+bool X11Window(SDL_Window* window, ::Display*& display, ::Window& xwindow) {
+  SDL_SysWMinfo wm;
+  SDL_VERSION(&wm.version);
+  if (!SDL_GetWindowWMInfo(window, &wm) || wm.subsystem != SDL_SYSWM_X11) return false;
+  display = wm.info.x11.display;
+  xwindow = wm.info.x11.window;
+  return true;
+}
+
 // Where the window's inside lies on the desktop. SDL's own record misses a
 // move made by another client while no window manager runs, so X is asked.
 void DesktopOrigin(SDL_Window* window, int& x, int& y) {
   SDL_GetWindowPosition(window, &x, &y);
-  SDL_SysWMinfo wm;
-  SDL_VERSION(&wm.version);
-  if (!SDL_GetWindowWMInfo(window, &wm) || wm.subsystem != SDL_SYSWM_X11) return;
-  ::Display* display = wm.info.x11.display;
-  ::Window child = 0;
-  XTranslateCoordinates(display, wm.info.x11.window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+  ::Display* display = nullptr;
+  ::Window xwindow = 0, child = 0;
+  if (X11Window(window, display, xwindow))
+    XTranslateCoordinates(display, xwindow, DefaultRootWindow(display), 0, 0, &x, &y, &child);
 }
 
 // Where the pointer is, in the window's pixels. SDL keeps the pointer's
@@ -83,13 +91,12 @@ void DesktopOrigin(SDL_Window* window, int& x, int& y) {
 PixelPoint PointerInWindow(SDL_Window* window) {
   PixelPoint at;
   SDL_GetMouseState(&at.x, &at.y);
-  SDL_SysWMinfo wm;
-  SDL_VERSION(&wm.version);
-  if (!SDL_GetWindowWMInfo(window, &wm) || wm.subsystem != SDL_SYSWM_X11) return at;
-  ::Window root = 0, child = 0;
+  ::Display* display = nullptr;
+  ::Window xwindow = 0, root = 0, child = 0;
   int rootX = 0, rootY = 0;
   unsigned int buttons = 0;
-  XQueryPointer(wm.info.x11.display, wm.info.x11.window, &root, &child, &rootX, &rootY, &at.x, &at.y, &buttons);
+  if (X11Window(window, display, xwindow))
+    XQueryPointer(display, xwindow, &root, &child, &rootX, &rootY, &at.x, &at.y, &buttons);
   return at;
 }
 
