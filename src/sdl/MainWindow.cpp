@@ -45,10 +45,9 @@ int StartMonitor() {
   return MonitorAt(x, y, monitors);
 }
 
-// The scale asked for when the window fits the work area at it, else the
-// largest that does, said once on stderr.
-double FittingScale(double asked, const paint::PixelRect& work) {
-  const FrameExtents& frame = kFrameAllowance;
+// The scale asked for when the window, with its frame, fits the work area at
+// it, else the largest that does, said once on stderr.
+double FittingScale(double asked, const paint::PixelRect& work, const FrameExtents& frame) {
   const double fits = std::max(LargestScaleWithin(work.width - frame.left - frame.right,
                                                   work.height - frame.top - frame.bottom),
                                kSmallestScale);
@@ -107,8 +106,7 @@ MainWindow::MainWindow(const WindowOptions& options) : options_(options), letter
   monitor_ = StartMonitor();
   const paint::PixelRect work = Bounds(monitor_, SDL_GetDisplayUsableBounds);
   const double comfortable = ComfortableScale(work.width, work.height);
-  windowed_ = Centred(work, options_.scale > 0 ? FittingScale(options_.scale, work)
-                                               : std::max(comfortable, kSmallestScale));
+  windowed_ = Centred(work, options_.scale > 0 ? options_.scale : std::max(comfortable, kSmallestScale));
   // A desktop too small for the menu at its own size gets it on the whole screen.
   fullscreen_ = options_.fullscreen || (options_.scale <= 0 && comfortable < 1);
   const paint::PixelRect shown = fullscreen_ ? Bounds(monitor_, SDL_GetDisplayBounds) : windowed_;
@@ -129,11 +127,23 @@ void MainWindow::Open() {
   SDL_SetWindowMinimumSize(window, paint::ScaledLength(paint::kScreenWidth, kSmallestScale),
                            paint::ScaledLength(paint::kScreenHeight, kSmallestScale));
   managed_ = HasWindowManager(window);
+  if (options_.scale > 0) FitAskedScale();
   small_ = SmallPieces::For(window);
   if (fullscreen_) Cover(true);
   SDL_ShowWindow(window);
   placedSince_ = SDL_GetTicks64();
   Resized();
+}
+
+// Only a window manager puts a frame around the window, and only the window
+// tells whether one runs: the scale asked for is checked once it exists.
+void MainWindow::FitAskedScale() {
+  const paint::PixelRect work = Bounds(monitor_, SDL_GetDisplayUsableBounds);
+  const double fits = FittingScale(options_.scale, work, managed_ ? kFrameAllowance : FrameExtents{});
+  if (fits == options_.scale) return;
+  windowed_ = Centred(work, fits);
+  SDL_SetWindowSize(window_->Get(), windowed_.width, windowed_.height);
+  SDL_SetWindowPosition(window_->Get(), windowed_.x, windowed_.y);
 }
 
 void MainWindow::Moved() {

@@ -59,6 +59,8 @@ class MainWindow {
   void Cover(bool whole);
   // The window, with its frame, moved and shrunk into its monitor's work area.
   void KeepOnScreen();
+  // The window made no larger than the largest scale that fits the work area.
+  void FitAskedScale();
   // The monitor the window is on, or will open on.
   int Monitor() const;
 
