@@ -26,7 +26,7 @@ class ControlPainter {
 
   void Paint(cairo_t* cr, const rt::Control& control);
   void ForgetScaledPictures() { scaled_.Clear(); }
-  void WholeRepaint() { scaled_.WholeRepaint(); }
+  void FormInFront() { scaled_.FormInFront(); }
 
  private:
   void PaintImage(cairo_t* cr, const rt::Image& image);

@@ -32,10 +32,10 @@ void ScaledPictures::ForgetLetGo() {
   });
 }
 
-void ScaledPictures::WholeRepaint() {
-  ++repaint_;
+void ScaledPictures::FormInFront() {
+  ++front_;
   std::erase_if(scaled_, [this](auto& entry) {
-    if (entry.second.drawnIn + 2 >= repaint_) return false;
+    if (entry.second.drawnIn + 2 >= front_) return false;
     cairo_surface_destroy(entry.second.surface);
     return true;
   });
@@ -44,7 +44,7 @@ void ScaledPictures::WholeRepaint() {
 cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int factor, int width, int height) {
   const Key key{picture.get(), factor, width, height};
   if (const auto found = scaled_.find(key); found != scaled_.end() && SamePicture(found->second.picture, picture)) {
-    found->second.drawnIn = repaint_;
+    found->second.drawnIn = front_;
     return found->second.surface;
   }
   // Only a miss looks for copies of pictures let go, among them one that a new
@@ -56,7 +56,7 @@ cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int f
   // A larger drawing is decoded for the copy alone and let go with it.
   DrawPictureStretched(cr, factor == 1 ? *picture : *picture->Drawn(factor), PixelRect{0, 0, width, height});
   cairo_destroy(cr);
-  scaled_.emplace(key, Scaled{picture, surface, repaint_});
+  scaled_.emplace(key, Scaled{picture, surface, front_});
   return surface;
 }
 

@@ -34,10 +34,11 @@ class ScaledPictures {
   void Draw(cairo_t* cr, const rt::PictureRef& picture, const PixelRect& box);
   // Lets every copy go: once the screen's scale changed, none is drawn again.
   void Clear();
-  // The whole screen is about to be painted afresh: copies drawn in neither
-  // of the last two whole repaints nor since are let go, such as the intro's
-  // warning once the menu shows; the menu's own outlast a channel screen's visit.
-  void WholeRepaint();
+  // Another form is about to be painted in front: copies drawn since neither
+  // of the last two forms came to the front are let go, such as the intro's
+  // warning after the first visits to a channel screen; the menu's own
+  // outlast a channel screen's visit.
+  void FormInFront();
 
  private:
   struct Scaled {
@@ -45,7 +46,7 @@ class ScaledPictures {
     // whether the picture at the key's address is still this one.
     std::weak_ptr<const rt::Picture> picture;
     cairo_surface_t* surface;
-    unsigned drawnIn;  // the whole repaint it was last drawn in or after
+    unsigned drawnIn;  // the number of the form in front when it was last drawn
   };
   // The picture, the size of its drawing filtered, and the device size.
   using Key = std::tuple<const rt::Picture*, int, int, int>;
@@ -54,7 +55,7 @@ class ScaledPictures {
   void ForgetLetGo();
 
   std::map<Key, Scaled> scaled_;
-  unsigned repaint_ = 0;
+  unsigned front_ = 0;
 };
 
 }  // namespace quil::paint

@@ -39,7 +39,6 @@ std::vector<PixelRect> ScreenPainter::Update(const rt::Form& front, const rt::To
   std::vector<PixelRect> area = whole_ ? std::vector<PixelRect>{{0, 0, width_, height_}}
                                        : DamagedPixels(front.Damage(), width_, height_);
   whole_ = false;
-  if (area.size() == 1 && area.front() == PixelRect{0, 0, width_, height_}) painter_.WholeRepaint();
   if (!SameTooltip(tooltip, tooltip_)) {
     if (tooltipBox_) AddDamage(area, *tooltipBox_, width_, height_);
     tooltipBox_ = painter_.TooltipBox(tooltip, width_, height_);
@@ -47,7 +46,10 @@ std::vector<PixelRect> ScreenPainter::Update(const rt::Form& front, const rt::To
     tooltip_ = tooltip;
   }
   // Another form's controls may lie where the last one's did.
-  if (&front != paintedForm_) pieces_.Clear();
+  if (&front != paintedForm_) {
+    pieces_.Clear();
+    painter_.FormInFront();
+  }
   paintedForm_ = &front;
   shownPieces_.assign(area.size(), std::nullopt);
   // Small pieces (the arrows' swing, one piece an arrow) each on their own,
