@@ -17,9 +17,11 @@ struct PictureHotSpot {
 // Pixels are 32-bit premultiplied ARGB (0xAARRGGBB in native byte order), row
 // after row without padding: the format Cairo paints from directly.
 // The pixels may be decoded lazily: the size is known up front, the decoder
-// runs on the first call to Pixels(). A picture whose source can be drawn at
-// any size (a user's photograph, a card drawn by code) is drawn at each device
-// size from that source rather than enlarged from its own pixels.
+// runs on the first call to Pixels().
+// A picture may come with larger drawings of itself for screens shown larger,
+// each decoded only when asked for and kept only by whoever asked. A picture
+// whose source can be drawn at any size (a user's photograph) is drawn at
+// each device size from that source instead.
 class Picture {
  public:
   using Pixels32 = std::vector<std::uint32_t>;
@@ -30,12 +32,24 @@ class Picture {
   using HotSpot = PictureHotSpot;
 
   Picture(int width, int height, Pixels32 pixels, HotSpot hotSpot = {});
-  Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {});
+  // `larger`: the decoders of the same picture drawn at twice its size, three
+  // times, and so on.
+  Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {}, std::vector<Decoder> larger = {});
   Picture(int width, int height, SizedDecoder decoder);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   HotSpot Hot() const { return hotSpot_; }
+
+  // How many times its size the drawing to show with `scale` device pixels
+  // to each of its own is: the smallest drawn at or above that scale, so it
+  // is only ever filtered down (the largest when none reaches it); 1, the
+  // picture itself, at scale 1 and below.
+  int FactorFor(double scale) const;
+  // The picture drawn `factor` times as large (2 or more, as FactorFor gives),
+  // its hot spot with it, decoded on first use: the caller holds it as long
+  // as it needs its pixels.
+  std::shared_ptr<const Picture> Drawn(int factor) const;
 
   const Pixels32& Pixels() const;
   std::uint32_t PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * width_ + x]; }
@@ -54,6 +68,7 @@ class Picture {
   SizedDecoder sized_;
   mutable bool sizedPending_ = false;  // its own size not drawn yet
   mutable Pixels32 pixels_;
+  std::vector<Decoder> larger_;
 };
 
 using PictureRef = std::shared_ptr<const Picture>;
