@@ -36,6 +36,10 @@ class SdlMixerMultimedia : public Multimedia {
 
   // Opens the sound device now, if it is not open yet.
   void Open();
+  // Lets the sound device go, for another program to have it, until the next
+  // Open or anything that sounds. What sounds is cut off; open music devices
+  // stay open, halted.
+  void Close();
   // Whether sound reaches an output device.
   bool Audible() {
     Open();

@@ -1,0 +1,114 @@
+#include "sdl/GameWindows.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <unistd.h>
+
+#include "sdl/WindowManager.h"
+
+namespace quil::sdl {
+namespace {
+
+int Forgive(Display*, XErrorEvent*) { return 0; }
+
+// The game's window may be gone again by the time it is looked at: what is
+// asked of it meanwhile fails harmlessly, not with the program.
+class GoneWindowsForgiven {
+ public:
+  explicit GoneWindowsForgiven(Display* display) : display_(display), previous_(XSetErrorHandler(Forgive)) {}
+  ~GoneWindowsForgiven() {
+    XSync(display_, False);
+    XSetErrorHandler(previous_);
+  }
+  GoneWindowsForgiven(const GoneWindowsForgiven&) = delete;
+  GoneWindowsForgiven& operator=(const GoneWindowsForgiven&) = delete;
+
+ private:
+  Display* display_;
+  XErrorHandler previous_;
+};
+
+}  // namespace
+
+void GameWindows::Watch(SDL_Window* window, pid_t session) {
+  Stop();
+  SDL_SysWMinfo wm;
+  SDL_VERSION(&wm.version);
+  if (!window || !SDL_GetWindowWMInfo(window, &wm) || wm.subsystem != SDL_SYSWM_X11) return;
+  display_ = wm.info.x11.display;
+  session_ = session;
+  const Window root = DefaultRootWindow(display_);
+  Window parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (XQueryTree(display_, root, &parent, &parent, &children, &count)) before_.insert(children, children + count);
+  if (children) XFree(children);
+  focusing_ = !HasWindowManager(window);
+  if (!focusing_) return;
+  XWindowAttributes attributes;
+  rootMask_ = XGetWindowAttributes(display_, root, &attributes) ? attributes.your_event_mask : NoEventMask;
+  // The maps of the root's children: the desktop's top-level windows.
+  XSelectInput(display_, root, rootMask_ | SubstructureNotifyMask);
+  XFlush(display_);
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+void GameWindows::Handle(const SDL_Event& event) {
+  if (!focusing_ || event.type != SDL_SYSWMEVENT || event.syswm.msg->subsystem != SDL_SYSWM_X11) return;
+  const XEvent& x = event.syswm.msg->msg.x11.event;
+  // A menu or a tooltip (override-redirect) is no window to type in.
+  if (x.type != MapNotify || x.xmap.event != DefaultRootWindow(display_) || x.xmap.override_redirect) return;
+  const GoneWindowsForgiven forgiven(display_);
+  if (OfTheGame(x.xmap.window)) XSetInputFocus(display_, x.xmap.window, RevertToPointerRoot, CurrentTime);
+}
+
+// By the process its client names (_NET_WM_PID), as SDL, GTK, Qt and Xlib's
+// own XSetWMProperties do.
+bool GameWindows::OfTheGame(unsigned long window) const {
+  const Atom pidAtom = XInternAtom(display_, "_NET_WM_PID", True);
+  if (pidAtom == None) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  const bool named = XGetWindowProperty(display_, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                                        &after, &data) == Success &&
+                     data && type == XA_CARDINAL && format == 32 && count == 1;
+  const pid_t pid = named ? static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) : 0;
+  if (data) XFree(data);
+  return pid > 0 && getsid(pid) == session_;
+}
+
+// A window manager frames each new window in one of its own, a child of the
+// root too; a menu or a tooltip (override-redirect) counts for nothing.
+bool GameWindows::NewOnesShown() const {
+  if (!display_) return false;
+  const GoneWindowsForgiven forgiven(display_);
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  bool shown = false;
+  if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
+    for (unsigned int i = 0; i < count && !shown; ++i) {
+      XWindowAttributes attributes;
+      shown = !before_.contains(children[i]) && XGetWindowAttributes(display_, children[i], &attributes) &&
+              attributes.map_state == IsViewable && !attributes.override_redirect;
+    }
+  }
+  if (children) XFree(children);
+  return shown;
+}
+
+void GameWindows::Stop() {
+  if (focusing_) {
+    XSelectInput(display_, DefaultRootWindow(display_), rootMask_);
+    XFlush(display_);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
+  }
+  focusing_ = false;
+  display_ = nullptr;
+  before_.clear();
+}
+
+}  // namespace quil::sdl
