@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
     // A game has the screen, the input and the sound device to itself.
     starter.SetHandoff({.toGame =
                             [&](pid_t session) {
-                              media.Close();
                               platform.HandOver(session);
+                              media.Close();
                             },
                         .back =
                             [&] {

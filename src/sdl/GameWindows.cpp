@@ -39,28 +39,43 @@ void GameWindows::Watch(SDL_Window* window, pid_t session) {
   display_ = wm.info.x11.display;
   session_ = session;
   const Window root = DefaultRootWindow(display_);
+  focusing_ = !HasWindowManager(window);
+  if (focusing_) {
+    XWindowAttributes attributes;
+    rootMask_ = XGetWindowAttributes(display_, root, &attributes) ? attributes.your_event_mask : NoEventMask;
+    // The maps of the root's children: the desktop's top-level windows.
+    XSelectInput(display_, root, rootMask_ | SubstructureNotifyMask);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+  }
+  // A quick game may have mapped its window already.
+  const GoneWindowsForgiven forgiven(display_);
   Window parent = 0;
   Window* children = nullptr;
   unsigned int count = 0;
-  if (XQueryTree(display_, root, &parent, &parent, &children, &count)) before_.insert(children, children + count);
+  if (XQueryTree(display_, root, &parent, &parent, &children, &count)) {
+    for (unsigned int i = 0; i < count; ++i) {
+      if (focusing_ && Shown(children[i]) && OfTheGame(children[i]))
+        XSetInputFocus(display_, children[i], RevertToPointerRoot, CurrentTime);
+      else
+        before_.insert(children[i]);
+    }
+  }
   if (children) XFree(children);
-  focusing_ = !HasWindowManager(window);
-  if (!focusing_) return;
-  XWindowAttributes attributes;
-  rootMask_ = XGetWindowAttributes(display_, root, &attributes) ? attributes.your_event_mask : NoEventMask;
-  // The maps of the root's children: the desktop's top-level windows.
-  XSelectInput(display_, root, rootMask_ | SubstructureNotifyMask);
-  XFlush(display_);
-  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
 void GameWindows::Handle(const SDL_Event& event) {
   if (!focusing_ || event.type != SDL_SYSWMEVENT || event.syswm.msg->subsystem != SDL_SYSWM_X11) return;
   const XEvent& x = event.syswm.msg->msg.x11.event;
-  // A menu or a tooltip (override-redirect) is no window to type in.
   if (x.type != MapNotify || x.xmap.event != DefaultRootWindow(display_) || x.xmap.override_redirect) return;
   const GoneWindowsForgiven forgiven(display_);
   if (OfTheGame(x.xmap.window)) XSetInputFocus(display_, x.xmap.window, RevertToPointerRoot, CurrentTime);
+}
+
+// A menu or a tooltip (override-redirect) is no window to type in, nor a game's.
+bool GameWindows::Shown(unsigned long window) const {
+  XWindowAttributes attributes;
+  return XGetWindowAttributes(display_, window, &attributes) && attributes.map_state == IsViewable &&
+         !attributes.override_redirect;
 }
 
 // By the process its client names (_NET_WM_PID), as SDL, GTK, Qt and Xlib's
@@ -81,7 +96,7 @@ bool GameWindows::OfTheGame(unsigned long window) const {
 }
 
 // A window manager frames each new window in one of its own, a child of the
-// root too; a menu or a tooltip (override-redirect) counts for nothing.
+// root too.
 bool GameWindows::NewOnesShown() const {
   if (!display_) return false;
   const GoneWindowsForgiven forgiven(display_);
@@ -90,11 +105,7 @@ bool GameWindows::NewOnesShown() const {
   unsigned int count = 0;
   bool shown = false;
   if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
-    for (unsigned int i = 0; i < count && !shown; ++i) {
-      XWindowAttributes attributes;
-      shown = !before_.contains(children[i]) && XGetWindowAttributes(display_, children[i], &attributes) &&
-              attributes.map_state == IsViewable && !attributes.override_redirect;
-    }
+    for (unsigned int i = 0; i < count && !shown; ++i) shown = !before_.contains(children[i]) && Shown(children[i]);
   }
   if (children) XFree(children);
   return shown;

@@ -33,6 +33,7 @@ class GameWindows {
 
  private:
   bool OfTheGame(unsigned long window) const;
+  bool Shown(unsigned long window) const;
 
   _XDisplay* display_ = nullptr;
   bool focusing_ = false;

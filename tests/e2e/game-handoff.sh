@@ -35,7 +35,7 @@ chmod 600 "$conf"
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 game_window() { xdotool search --onlyvisible --name '^Quil Test Game$' 2>/dev/null | head -1; }
-game_focused() { [[ -n $(game_window) && $(xdotool getwindowfocus 2>/dev/null) == "$(game_window)" ]]; }
+game_focused() { [[ -n $(game_window) && $(xdotool getwindowfocus -f 2>/dev/null) == "$(game_window)" ]]; }
 sound_bytes() { stat -c %s "$E2E_WORK/sound.raw" 2>/dev/null || echo 0; }
 sound_written() {
   local before

@@ -1,6 +1,7 @@
 /* A game in its smallest form: one window titled "Quil Test Game", named as
- * its process's (_NET_WM_PID), as SDL and the toolkits name theirs. The first
- * key typed at it is written to the file given, and it ends. */
+ * its process's (_NET_WM_PID), as SDL and the toolkits name theirs, shown half
+ * a second after its start, as a game loads before it shows. The first key
+ * typed at it is written to the file given, and it ends. */
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
                   (const unsigned char*)&pid, 1);
   XSelectInput(display, window, KeyPressMask);
+  usleep(500000);
   XMapWindow(display, window);
   for (;;) {
     XEvent event;
