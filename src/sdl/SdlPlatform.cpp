@@ -14,6 +14,7 @@
 #include "runtime/Twips.h"
 #include "sdl/DisplayWait.h"
 #include "sdl/EndSignals.h"
+#include "sdl/HeldKeys.h"
 #include "sdl/KeyMap.h"
 #include "sdl/LocalDate.h"
 #include "sdl/MessageBoxWindow.h"
@@ -91,6 +92,9 @@ rt::Micros SdlPlatform::Now() {
 
 std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
   if (auto input = Pending()) return input;
+  // While a game runs, the forms' timers wait for the wake-up that pumps SDL
+  // anyway: their ticks come late, once, never in a burst.
+  if (away_) nextPump_ = deadline = std::max(deadline, awayWake_);
   RunIdleJobs(deadline);
   SDL_Event event;
   for (;;) {
@@ -102,6 +106,7 @@ std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
     } else if (step < deadline) {
       pad_.Step(Now());
     } else {
+      if (away_) awayWake_ = Now() + kQuietPump;
       return std::nullopt;
     }
   }
@@ -141,8 +146,8 @@ bool SdlPlatform::NextEvent(SDL_Event& event, rt::Micros deadline) {
     }
     if (display_->Wait(std::max<rt::Micros>(0, std::min(deadline, nextPump_) - now))) {
       nextPump_ = now;
-    } else if (Now() >= deadline) {
-      return false;
+    } else if (const rt::Micros after = Now(); after >= deadline && after < nextPump_) {
+      return false;  // a pump due by now comes first
     }
   }
 }
@@ -161,6 +166,10 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
   using Type = rt::InputEvent::Type;
   if (event.type == SDL_QUIT) return Input(Type::CloseRequested);
   if (away_) return Away(event);
+  if (event.type == SDL_SYSWMEVENT) {
+    heldKeys_.Handle(event);
+    return std::nullopt;
+  }
   if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) return Key(event.key);
   if (Gamepads::Concerns(event)) {
     pad_.Handle(event, shownForm_, BoxOpen(), Now(), pending_);
@@ -206,8 +215,7 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
       pointer_.OverForm(true);
       return std::nullopt;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-      // SDL reports the keys already down as pressed now: they were pressed elsewhere.
-      HoldOverPressedKeys();
+      heldKeys_.Find(window_.Get());
       return std::nullopt;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       Resized();
@@ -238,12 +246,17 @@ void SdlPlatform::Resized() {
 
 std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
   const bool down = event.type == SDL_KEYDOWN;
+  const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldOver_.size();
+  // A key held since before the window had the keyboard is nobody's here.
+  if (heldKeys_.Claims()) {
+    keysHeldOver_.set(scancode, down);
+    return std::nullopt;
+  }
   // F11 is the window's own, in both directions; the forms never see it.
   if (window_.Scaled() && event.keysym.scancode == SDL_SCANCODE_F11) {
     if (down && !event.repeat) window_.ToggleFullscreen();
     return std::nullopt;
   }
-  const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldOver_.size();
   if (BoxOpen()) {
     keysHeldOver_.set(scancode, down);
     SDL_Event whole;
@@ -269,13 +282,6 @@ std::optional<rt::InputEvent> SdlPlatform::ToBox(const SDL_Event& event) {
   return std::nullopt;
 }
 
-void SdlPlatform::HoldOverPressedKeys() {
-  int count = 0;
-  const Uint8* pressed = SDL_GetKeyboardState(&count);
-  for (int scancode = 0; scancode < count && scancode < static_cast<int>(keysHeldOver_.size()); ++scancode)
-    if (pressed[scancode]) keysHeldOver_.set(static_cast<std::size_t>(scancode));
-}
-
 // While the game runs only a controller's coming and going counts, and the
 // windows of the game where the focus is ours to give.
 std::optional<rt::InputEvent> SdlPlatform::Away(const SDL_Event& event) {
@@ -292,6 +298,8 @@ void SdlPlatform::OnDisplayLost(std::function<void()> last) {
 
 void SdlPlatform::HandOver(pid_t session) {
   away_ = true;
+  awayWake_ = 0;
+  heldKeys_.Forget();
   pad_.Rest(Now());
   if (!window_.IsOpen()) return;
   // Hidden, whatever the desktop: no window manager keeps a game's window
@@ -304,8 +312,8 @@ void SdlPlatform::TakeBack() {
   away_ = false;
   gameWindows_.Stop();
   pad_.HoldOverPressed();
-  HoldOverPressedKeys();
   if (!window_.IsOpen()) return;
+  heldKeys_.Find(window_.Get());
   // SDL puts a fullscreen window back fullscreen.
   SDL_ShowWindow(window_.Get());
   SDL_RaiseWindow(window_.Get());

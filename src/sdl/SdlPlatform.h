@@ -11,6 +11,7 @@
 #include "runtime/Trace.h"
 #include "sdl/DisplayWait.h"
 #include "sdl/GameWindows.h"
+#include "sdl/HeldKeys.h"
 #include "sdl/MainWindow.h"
 #include "sdl/PadInput.h"
 #include "sdl/PointerCursor.h"
@@ -86,7 +87,6 @@ class SdlPlatform final : public rt::Platform {
   void Resized();
   std::optional<rt::InputEvent> Key(const SDL_KeyboardEvent& event);
   std::optional<rt::InputEvent> Away(const SDL_Event& event);
-  void HoldOverPressedKeys();
   std::optional<rt::InputEvent> ToBox(const SDL_Event& event);
   bool IsBox(unsigned windowId) const;
   bool BoxOpen() const;
@@ -110,7 +110,9 @@ class SdlPlatform final : public rt::Platform {
   // up, they are the box's or the game's.
   std::bitset<512> keysHeldOver_;
   bool away_ = false;
+  rt::Micros awayWake_ = 0;  // while away, no timer wakes the program before this
   GameWindows gameWindows_;
+  HeldKeys heldKeys_;
   // Inputs made by one event beyond the one returned for it (a shortcut's click).
   std::deque<rt::InputEvent> pending_;
   // The X connection, waited on once the main window is there.
