@@ -215,7 +215,10 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
       pointer_.OverForm(true);
       return std::nullopt;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
+      // SDL takes no key or controller press while another window has the
+      // keyboard: what is down now was pressed for someone else.
       heldKeys_.Find(window_.Get());
+      pad_.HoldOverPressed();
       return std::nullopt;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       Resized();
@@ -311,9 +314,7 @@ void SdlPlatform::HandOver(pid_t session) {
 void SdlPlatform::TakeBack() {
   away_ = false;
   gameWindows_.Stop();
-  pad_.HoldOverPressed();
   if (!window_.IsOpen()) return;
-  heldKeys_.Find(window_.Get());
   // SDL puts a fullscreen window back fullscreen.
   SDL_ShowWindow(window_.Get());
   SDL_RaiseWindow(window_.Get());
