@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
                         .back =
                             [&] {
                               platform.TakeBack();
-                              media.Open();
+                              media.Reopen();
                             },
                         .newWindowsShown = [&platform] { return platform.NewWindowsShown(); }});
     // Xlib ends the program when the X server goes; the game goes first.

@@ -80,7 +80,7 @@ void SdlMixerMultimedia::MusicFree::operator()(_Mix_Music* music) const { MixerL
 SdlMixerMultimedia::SdlMixerMultimedia() = default;
 
 void SdlMixerMultimedia::Open() {
-  if (opened_) return;
+  if (opened_ || letGo_) return;
   opened_ = true;
   mix_ = MixerLibrary::Get();
   if (!mix_) {
@@ -114,6 +114,11 @@ void SdlMixerMultimedia::AfterMix(void* self, unsigned char*, int) {
 
 SdlMixerMultimedia::~SdlMixerMultimedia() { Close(); }
 
+void SdlMixerMultimedia::Reopen() {
+  letGo_ = false;
+  Open();
+}
+
 // Tracks are decoded for the mixer that loaded them: freed with it, and their
 // aliases left open and silent, as without a device.
 void SdlMixerMultimedia::Close() {
@@ -130,6 +135,7 @@ void SdlMixerMultimedia::Close() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
   mixerOpen_ = subsystemStarted_ = opened_ = false;
+  letGo_ = true;
 }
 
 bool SdlMixerMultimedia::PlayEffect(const std::string& path) {

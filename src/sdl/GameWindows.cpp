@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "sdl/WindowManager.h"
+#include "sdl/WindowProperty.h"
 
 namespace quil::sdl {
 namespace {
@@ -81,18 +82,8 @@ bool GameWindows::Shown(unsigned long window) const {
 // By the process its client names (_NET_WM_PID), as SDL, GTK, Qt and Xlib's
 // own XSetWMProperties do.
 bool GameWindows::OfTheGame(unsigned long window) const {
-  const Atom pidAtom = XInternAtom(display_, "_NET_WM_PID", True);
-  if (pidAtom == None) return false;
-  Atom type = None;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  const bool named = XGetWindowProperty(display_, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                                        &after, &data) == Success &&
-                     data && type == XA_CARDINAL && format == 32 && count == 1;
-  const pid_t pid = named ? static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) : 0;
-  if (data) XFree(data);
-  return pid > 0 && getsid(pid) == session_;
+  const std::optional<unsigned long> pid = OneValueProperty(display_, window, "_NET_WM_PID", XA_CARDINAL);
+  return pid && *pid > 0 && getsid(static_cast<pid_t>(*pid)) == session_;
 }
 
 // A window manager frames each new window in one of its own, a child of the

@@ -5,8 +5,8 @@
 # key typed goes to it; the sound device is closed meanwhile (the disk driver
 # writes nothing). When the client ends, the page is back, its sound device
 # writing again, and the menu takes a click and the keys P and M at once.
-# Then SIGHUP while a game and a helper of its that ignores SIGTERM run: the
-# program ends, and both are gone within 6 s.
+# Then SIGHUP while a game and a helper of its run: the program ends, and both
+# are gone within 6 s.
 # Usage: game-handoff.sh PROGRAM ARTIFACTS_DIR bare|openbox
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
@@ -28,7 +28,7 @@ cat >"$conf" <<EOF
 Exec="$QUIL_KEY_WINDOW" "$typed"
 
 [Blitz the Porcupine]
-Exec=sh -c "(trap '' TERM; exec sleep 300) & echo \$! > helper; echo \$\$ > leader; wait"
+Exec=sh -c "sleep 300 & echo \$! > helper; echo \$\$ > leader; wait"
 Path=$game
 EOF
 chmod 600 "$conf"
@@ -85,7 +85,7 @@ wait_until 5 "page 3 after P" page_on_screen 3
 xdotool key m
 wait_until 5 "page 2 after M" page_on_screen 2
 
-# SIGHUP ends the program and, with it, the game and its helper that ignores SIGTERM.
+# SIGHUP ends the program and, with it, the game and its helper.
 click_at "${left_arrow[@]}"
 wait_until 5 "page 1" page_on_screen 1
 click_at "${tile_12[@]}"
