@@ -86,8 +86,10 @@ TEST(ProcessStarter, AGameRunsWhileAnyOfItsProcessesLivesStoppedOnesGoOnAndTheWa
   std::chrono::steady_clock::time_point now{};
   app::ProcessStarter starter(log, 200ms, [&now] { return now; });
   std::vector<std::string> handed;
+  bool windowsShown = false;
   starter.SetHandoff({.toGame = [&](pid_t session) { handed.push_back("to " + std::to_string(session)); },
-                      .back = [&] { handed.push_back("back"); }});
+                      .back = [&] { handed.push_back("back"); },
+                      .newWindowsShown = [&] { return windowsShown; }});
 
   ASSERT_EQ(starter.Start("Launcher", Command({"sh", "-c", "(until [ -e stop ]; do sleep 0.05; done) & echo $$ > l && mv l leader"},
                                               folder.Path())),
@@ -112,7 +114,10 @@ TEST(ProcessStarter, AGameRunsWhileAnyOfItsProcessesLivesStoppedOnesGoOnAndTheWa
   std::this_thread::sleep_for(200ms);
   now += 29s;
   EXPECT_TRUE(starter.Running()) << "within its wait";
+  windowsShown = true;
   now += 1s;
+  EXPECT_TRUE(starter.Running()) << "past its wait, with a window come since its start";
+  windowsShown = false;
   EXPECT_TRUE(EndsWithin5s(starter));
   EXPECT_EQ(std::count(handed.begin(), handed.end(), "back"), 3);
 }

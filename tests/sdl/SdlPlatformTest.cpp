@@ -1,5 +1,7 @@
 #include "sdl/SdlPlatform.h"
 
+#include <SDL.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -186,14 +188,22 @@ TEST_F(SdlPlatformTest, WaitInputSleepsUntilItsDeadline) {
   EXPECT_LT(waited, 2s);
 }
 
-// While a game runs the window makes way and the timers wait for the
-// once-a-second wake-up; a key still held from the game when the window comes
-// back counts only from its next press.
-TEST_F(SdlPlatformTest, WhileAGameRunsTheWindowMakesWayAndAfterItAKeyHeldOverIsIgnoredUntilReleased) {
+// While a game runs the window makes way, the windows come since its start
+// are seen, and the timers wait for the once-a-second wake-up; a key still
+// held from the game when the window comes back counts only from its next
+// press.
+TEST_F(SdlPlatformTest, WhileAGameRunsTheWindowMakesWayNewWindowsAreSeenAndAKeyHeldFromItWaitsForItsRelease) {
   ShowForm();
   platform_.HandOver(getsid(0));
   Collect(200);
   EXPECT_EQ(ScreenAt(400, 300), (rt::Rgb{0, 0, 0})) << "the window still shows";
+  EXPECT_FALSE(platform_.NewWindowsShown()) << "the menu's own windows";
+  SDL_Window* launched = SDL_CreateWindow("Launched", 10, 10, 100, 100, SDL_WINDOW_SHOWN);
+  Collect(200);
+  EXPECT_TRUE(platform_.NewWindowsShown()) << "a window come since the game's start";
+  SDL_DestroyWindow(launched);
+  Collect(200);
+  EXPECT_FALSE(platform_.NewWindowsShown()) << "the window gone again";
   EXPECT_FALSE(platform_.WaitInput(platform_.Now() + rt::Milliseconds(50)));
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(platform_.WaitInput(platform_.Now() + rt::Milliseconds(50)));
