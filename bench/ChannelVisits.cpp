@@ -14,7 +14,7 @@
 #include <fstream>
 
 #include "catalogue/Catalogue.h"
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 #include "app/Program.h"
 #include "runtime/Form.h"
 #include "runtime/Image.h"

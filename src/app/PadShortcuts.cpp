@@ -1,15 +1,18 @@
 #include "app/PadShortcuts.h"
 
+#include "channels/ChannelScreen.h"
+#include "home/HomeMenu.h"
+
 namespace quil::app {
 
 const rt::Control* PadShortcut(const rt::Form& front, sdl::PadButton button) {
-  // Every screen but the menu is a channel screen.
-  const bool menu = front.Name() == "Form1";
+  const auto* menu = dynamic_cast<const home::HomeMenu*>(&front);
+  const auto* channel = dynamic_cast<const channels::ChannelScreen*>(&front);
   switch (button) {
-    case sdl::PadButton::LeftShoulder: return menu ? front.Find("ImageAL") : nullptr;
-    case sdl::PadButton::RightShoulder: return menu ? front.Find("ImageAR") : nullptr;
+    case sdl::PadButton::LeftShoulder: return menu ? &menu->PreviousPageArrow() : nullptr;
+    case sdl::PadButton::RightShoulder: return menu ? &menu->NextPageArrow() : nullptr;
     case sdl::PadButton::Guide:
-    case sdl::PadButton::B: return menu ? nullptr : front.Find("Image1");
+    case sdl::PadButton::B: return channel ? &channel->MenuButton() : nullptr;
     default: return nullptr;
   }
 }

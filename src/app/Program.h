@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "audio/Multimedia.h"
-#include "home/Form1.h"
+#include "home/HomeMenu.h"
 #include "channels/UserGames.h"
 #include "runtime/Application.h"
 
 namespace quil::app {
 
 // The home menu, wired to the channel screens.
-std::unique_ptr<home::Form1> MakeHomeMenu(rt::Application& app, audio::Multimedia& media);
+std::unique_ptr<home::HomeMenu> MakeHomeMenu(rt::Application& app, audio::Multimedia& media);
 
 // Registers every screen of the program with the runtime; "Start" only blanks
 // the screen.

@@ -14,7 +14,7 @@ class SoundEffect {
  public:
   SoundEffect(Multimedia& device, std::function<std::string()> appPath);
 
-  // `relativePath` is one of the effects (Effects.h), starting with "/".
+  // `relativePath` is one of the sounds (catalogue/Sounds.h), starting with "/".
   void Play(std::string_view relativePath);
 
   const std::string& SoundFile() const { return soundFile_; }

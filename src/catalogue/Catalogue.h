@@ -14,6 +14,9 @@
 // from them, so that a game is renamed or moved in its row alone.
 namespace quil::catalogue {
 
+// The caption of every screen of the program.
+inline constexpr const char* kProgramName = "Quil OS";
+
 inline constexpr int kGameCount = 36;
 
 // A tile's frame and picture control as the home menu lays them out, and the
@@ -60,9 +63,31 @@ struct ConsoleTile {
   TilePicture picture;
 };
 
-// In tile order.
+// A tile nothing holds: a grey frame around a picture control without
+// picture or tooltip.
+struct EmptySlot {
+  int tile;
+  TwipsRect box;  // the picture control's
+  bool stretch;
+};
+inline constexpr std::uint32_t kEmptySlotFill = 0x00C0C0C0;
+
+// In tile order; every tile of the menu is in exactly one of them.
 extern const std::array<Game, kGameCount> kGames;
 extern const std::array<ConsoleTile, 5> kConsoleTiles;
+extern const std::array<EmptySlot, 7> kEmptySlots;
+
+// Any tile as the menu lays it out, whichever table holds it.
+struct Tile {
+  int number;
+  std::uint32_t frameFill;
+  TwipsRect box;     // the picture control's
+  bool stretch;
+  const char* name;  // tooltip and card; nullptr for an empty slot
+  const Game* game;  // nullptr for a console channel or an empty slot
+};
+// Throws for a number no table holds.
+Tile TileNumbered(int number);
 
 // What the game's tile says in its tooltip and on its card.
 const char* TileName(const Game& game);

@@ -1,19 +1,19 @@
 // A channel screen's two buttons: the hover sound they share, and "Quil Menu",
 // which hands back to the home menu.
-#include "audio/Effects.h"
+#include "catalogue/Sounds.h"
 #include "channels/ChannelScreen.h"
 
 namespace quil::channels {
 
 // The sound plays once, then waits for the pointer to cross the background.
-void ChannelScreen::ButtonPicture_MouseMove() {
-  if (HoverSoundPlayed != 0) return;
-  Sound().Play(audio::effects::kHover);
-  HoverSoundPlayed = 1;
+void ChannelScreen::OnPointerOverButton() {
+  if (hoverHeldBack_) return;
+  sound_.Play(catalogue::sounds::kHover);
+  hoverHeldBack_ = true;
 }
 
-void ChannelScreen::Image1_Click() {
-  Sound().Play(audio::effects::kQuilMenuButton);
+void ChannelScreen::OnMenuClicked() {
+  sound_.Play(catalogue::sounds::kQuilMenuButton);
   Unload();
   returnToMenu_();
 }

@@ -6,6 +6,7 @@
 #include "audio/Multimedia.h"
 #include "audio/SoundEffect.h"
 #include "catalogue/Catalogue.h"
+#include "channels/ChannelDesign.h"
 #include "channels/UserGames.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
@@ -30,64 +31,45 @@ class ChannelScreen : public rt::Form {
 
 
   const catalogue::Game& Row() const { return row_; }
-  audio::SoundEffect& Sound() { return sound_; }
-
-  // 1 while the buttons' hover sound is held back.
-  int HoverSoundPlayed = 0;
-
-  // Opening.
-  void Form_Load();
-  void Timer1_Timer();
-  void Timer2_Timer();
-  // Buttons: hover and "Quil Menu".
-  void ButtonPicture_MouseMove();
-  void Image1_Click();
-  void Label5_Click() { Image1_Click(); }
-  // "Start" and the blank screen.
-  void Image2_Click();
-  void Label6_Click() { Image2_Click(); }
-  void Timer3_Timer();
-  void TimerStart_Timer();
-  void Form_MouseMove();
-  // The user's game, once the pointer has gone.
-  void StartGame();
-  void TimerGame_Timer();
+  // What a controller's guide and B buttons click.
+  const rt::Control& MenuButton() const { return controls_.menuButton; }
+  // What "Start" hides and a later movement shows.
+  const std::vector<rt::Control*>& Page() const { return controls_.page; }
+  // The buttons' hover sound is held back until the pointer crosses the background.
+  bool HoverHeldBack() const { return hoverHeldBack_; }
+  // The user's game started from this screen still runs.
   bool GameRunning() const;
 
  private:
-  struct Designed {
-    Designed(rt::Form& form, const catalogue::Game& row);
-  };
-
-  void WireHandlers();
+  // Opening.
+  void OnLoaded();
+  void OnTitleDue();
+  void OnHoverHoldOffOver();
+  // Buttons: hover and "Quil Menu".
+  void OnPointerOverButton();
+  void OnMenuClicked();
+  // "Start" and the blank screen.
+  void OnStartClicked();
+  void OnPointerDue();
+  void OnLockOutOver();
+  void OnPointerOverBackground();
   void SetPageVisible(bool visible);
-  void WireGame(UserGames* games);
   void BringPageBack();
+  // The user's game, once the pointer has gone.
+  void WireGame(UserGames* games);
+  void StartGame();
+  void OnGamePoll();
+
 
   const catalogue::Game& row_;
-  Designed designed_;
+  design::ScreenControls controls_;
   MenuReturn returnToMenu_;
   audio::SoundEffect sound_;
-
-  // The controls and timers the handlers use, looked up once the design is built.
-  rt::Image& Image1;  // "Quil Menu"
-  rt::Image& Image2;  // "Start"
-  rt::Image& Image3;  // the screenshot
-  rt::Image& Image5;  // holds the blank pointer
-  rt::Image& Image6;  // holds the hand pointer
-  rt::Label& Label1;  // the title
-  rt::Label& Label5;
-  rt::Label& Label6;
-  rt::Timer& Timer1;
-  rt::Timer& Timer2;
-  rt::Timer& Timer3;
-  rt::Timer& TimerStart;
-  // What "Start" hides and a later movement shows, in that order.
-  const std::vector<rt::Control*> page_;
+  bool hoverHeldBack_ = false;
   // The user's game behind "Start", if this channel has one.
   const GameCommand* game_ = nullptr;
   GameStarter* starter_ = nullptr;
-  rt::Timer* TimerGame = nullptr;
+  rt::Timer* gamePoll_ = nullptr;
 };
 
 }  // namespace quil::channels

@@ -4,22 +4,22 @@
 
 namespace quil::channels {
 
-void ChannelScreen::Form_Load() {
-  HoverSoundPlayed = 1;
-  Timer1.SetEnabled(true);
-  Timer2.SetEnabled(true);
+void ChannelScreen::OnLoaded() {
+  hoverHeldBack_ = true;
+  controls_.titleDelay.SetEnabled(true);
+  controls_.hoverHoldOff.SetEnabled(true);
 }
 
-void ChannelScreen::Timer1_Timer() {
+void ChannelScreen::OnTitleDue() {
   // After an early "Start" the screen stays black: the page's return shows
   // the title and the screenshot with everything else.
-  if (Image1.Visible()) {
-    Image3.SetVisible(true);
-    Label1.SetVisible(true);
+  if (controls_.menuButton.Visible()) {
+    controls_.screenshot.SetVisible(true);
+    controls_.title.SetVisible(true);
   }
-  Timer1.SetEnabled(false);
+  controls_.titleDelay.SetEnabled(false);
 }
 
-void ChannelScreen::Timer2_Timer() { Timer2.SetEnabled(false); }
+void ChannelScreen::OnHoverHoldOffOver() { controls_.hoverHoldOff.SetEnabled(false); }
 
 }  // namespace quil::channels

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
+#include "catalogue/Colours.h"
+
 namespace quil::channels {
 namespace {
 
 using catalogue::Style;
 
-// Label3 and Label4 in the label's default text colour.
+// The year and the players in the label's default text colour.
 constexpr rt::Colour kDefaultText = rt::SystemColour(18);
-// Line5 and Line6 in the desktop's inactive caption colour.
+// The rules in the desktop's inactive caption colour.
 constexpr rt::Colour kInactiveCaption = rt::SystemColour(3);
 
 constexpr rt::Rect kBanner{-60, -75, 12085, 705};
@@ -18,11 +20,12 @@ constexpr rt::Rect kBanner{-60, -75, 12085, 705};
 
 // clang-format off
 const std::array<StyleRow, 4> kStyles = {{
-    // style, Label2 caption, Label2 box, points, colour; Label3/4 colour; rules; Shape2 colour, width;
-    // Shape3 colour, width; Shape4; Image4 box, banner picture
+    // style, platform caption, its box, points, colour; details colour; rules; title band colour, width;
+    // thin band colour, width; dark panel; banner box, banner picture
     {Style::Kestrel, "KESTREL ENTERTAINMENT SYSTEM", {5280, 225, 6615, 375}, 15.75, 0x000000FF,
      kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, kBanner, "BannerKestrel"},
-    {Style::SuperKestrel, "SUPER KESTREL ENTERTAINMENT SYSTEM", {5400, 240, 6615, 375}, 14.25, 0x00676767,
+    {Style::SuperKestrel, "SUPER KESTREL ENTERTAINMENT SYSTEM", {5400, 240, 6615, 375}, 14.25,
+     catalogue::colours::kCaptionGrey,
      kDefaultText, kInactiveCaption, 0x00808080, 12015, 0x00C0C0C0, 12130, false, {-50, -75, 12060, 705},
      "BannerSuperKestrel"},
     {Style::Kestrel64, "KESTREL64", {6960, 225, 6615, 375}, 15.75, 0x00FFFFFF,

@@ -12,18 +12,18 @@ namespace quil::channels {
 
 struct StyleRow {
   catalogue::Style style;
-  const char* caption;  // Label2
+  const char* caption;  // the platform caption
   rt::Rect captionBox;
   double captionPoints;  // Arial, regular
   rt::Colour captionColour;
-  rt::Colour detailsColour;  // Label3 (year) and Label4 (players)
-  rt::Colour rules;          // Line5 and Line6
-  rt::Colour titleBand;      // Shape2
+  rt::Colour detailsColour;  // the year and the players
+  rt::Colour rules;          // the two rules around the year
+  rt::Colour titleBand;      // the band behind the title
   double titleBandWidth;
-  rt::Colour thinBand;  // Shape3
+  rt::Colour thinBand;  // the thin band above it
   double thinBandWidth;
-  bool darkPanel;  // Shape4 behind the year and players
-  rt::Rect bannerBox;  // Image4, the banner stretched to it
+  bool darkPanel;  // a dark panel behind the year and players
+  rt::Rect bannerBox;  // the banner, stretched to it
   const char* banner;  // its picture
 };
 

@@ -8,9 +8,6 @@
 namespace quil::channels {
 namespace {
 
-// How soon the page follows the game's end; the game is asked no more often,
-// so that the program sleeps while the game has the machine.
-constexpr int kGamePollMs = 1000;
 // A command is named in a message by its start: the whole of a long one
 // would only bury the reason.
 constexpr std::size_t kNamedCommandBytes = 200;
@@ -30,8 +27,8 @@ void ChannelScreen::WireGame(UserGames* games) {
   if (command == games->commands.end()) return;
   game_ = &command->second;
   starter_ = &games->starter;
-  TimerGame = &AddTimer("TimerGame", kGamePollMs);
-  TimerGame->OnTimer([this] { TimerGame_Timer(); });
+  gamePoll_ = &rt::Designer(*this).Add(design::kGamePoll);
+  gamePoll_->OnTimer([this] { OnGamePoll(); });
 }
 
 void ChannelScreen::StartGame() {
@@ -43,15 +40,15 @@ void ChannelScreen::StartGame() {
     return;
   }
   // While it runs, this timer also keeps the page from coming back on a movement.
-  TimerGame->SetEnabled(true);
+  gamePoll_->SetEnabled(true);
 }
 
-void ChannelScreen::TimerGame_Timer() {
+void ChannelScreen::OnGamePoll() {
   if (starter_->Running()) return;
-  TimerGame->SetEnabled(false);
+  gamePoll_->SetEnabled(false);
   BringPageBack();
 }
 
-bool ChannelScreen::GameRunning() const { return game_ && TimerGame->Enabled(); }
+bool ChannelScreen::GameRunning() const { return game_ && gamePoll_->Enabled(); }
 
 }  // namespace quil::channels

@@ -1,44 +1,56 @@
-// Form1: the intro. A second of black, then the warning whose prompt pulses
-// until the intro click; half a second after the click the jingle plays, and
-// for two more seconds the background's hover reset is held back.
+#include "home/Intro.h"
+
 #include <array>
 
-#include "audio/Effects.h"
-#include "home/Form1.h"
-#include "runtime/Image.h"
+#include "catalogue/Sounds.h"
+#include "home/MenuGeometry.h"
 
 namespace quil::home {
 
-void Form1::Timer1_Timer() {
-  Image1.SetVisible(true);
-  TimerIntro.SetEnabled(true);
-  IntroShown = true;
-  Timer1.SetEnabled(false);
+Intro::Intro(const Controls& controls, audio::SoundEffect& sound) : controls_(controls), sound_(sound) {
+  controls_.blackSecond.OnTimer([this] { OnBlackSecondOver(); });
+  controls_.pulse.OnTimer([this] { OnPulseTick(); });
+  controls_.jingleDelay.OnTimer([this] { OnJingleDue(); });
+  controls_.jingleHoldOff.OnTimer([this] { OnHoldOffOver(); });
 }
 
-// What the warning shows at each step of the prompt's pulse: the prompt fades
-// in over three ticks, holds a tick, fades out over three and stays off a tick.
-void Form1::TimerIntro_Timer() {
+void Intro::Begin() {
+  controls_.warning.SetTop(geometry::kWarningTop);
+  controls_.warning.SetLeft(geometry::kWarningLeft);
+  controls_.promptOff.SetPicture(controls_.warning.Picture());
+  controls_.blackSecond.SetEnabled(true);
+}
+
+void Intro::OnBlackSecondOver() {
+  controls_.warning.SetVisible(true);
+  controls_.pulse.SetEnabled(true);
+  warningShown_ = true;
+  controls_.blackSecond.SetEnabled(false);
+}
+
+// The prompt fades in over three ticks, holds a tick, fades out over three and
+// stays off a tick.
+void Intro::OnPulseTick() {
   const std::array<const rt::Image*, 8> pulse = {
-      &Image2,  // faint
-      &Image6,  // middle
-      &Image3,  // full
-      nullptr,  // full still
-      &Image6,  // middle
-      &Image2,  // faint
-      &Image4,  // off
-      nullptr,  // off still
+      &controls_.promptFaint, &controls_.promptMiddle, &controls_.promptFull, nullptr,
+      &controls_.promptMiddle, &controls_.promptFaint, &controls_.promptOff, nullptr,
   };
-  if (const rt::Image* store = pulse[static_cast<std::size_t>(IntroFrame)]) Image1.SetPicture(store->Picture());
-  IntroFrame = (IntroFrame + 1) % static_cast<int>(pulse.size());
+  if (const rt::Image* store = pulse[static_cast<std::size_t>(pulseStep_)])
+    controls_.warning.SetPicture(store->Picture());
+  pulseStep_ = (pulseStep_ + 1) % static_cast<int>(pulse.size());
 }
 
-void Form1::Timer2_Timer() {
-  Timer3.SetEnabled(true);
-  Sound().Play(audio::effects::kStartup);
-  Timer2.SetEnabled(false);
+void Intro::End() {
+  controls_.pulse.SetEnabled(false);
+  controls_.warning.SetVisible(false);
 }
 
-void Form1::Timer3_Timer() { Timer3.SetEnabled(false); }
+void Intro::OnJingleDue() {
+  controls_.jingleHoldOff.SetEnabled(true);
+  sound_.Play(catalogue::sounds::kStartup);
+  controls_.jingleDelay.SetEnabled(false);
+}
+
+void Intro::OnHoldOffOver() { controls_.jingleHoldOff.SetEnabled(false); }
 
 }  // namespace quil::home

@@ -5,16 +5,16 @@
 
 namespace quil::home {
 
-MenuMusic::MenuMusic(audio::Mp3Player& player, std::function<std::string()> appPath, rt::Timer& timerMainMenuMusic,
-                     rt::Timer& timerMusicChange, rt::Timer& timerWeatherMusic)
+MenuMusic::MenuMusic(audio::Mp3Player& player, std::function<std::string()> appPath, rt::Timer& menuTrackDelay,
+                     rt::Timer& trackChange, rt::Timer& broadcastSilence)
     : player_(player),
       appPath_(std::move(appPath)),
-      timerMainMenuMusic_(timerMainMenuMusic),
-      timerMusicChange_(timerMusicChange),
-      timerWeatherMusic_(timerWeatherMusic) {
-  timerMainMenuMusic_.OnTimer([this] { TimerMainMenuMusic_Timer(); });
-  timerMusicChange_.OnTimer([this] { TimerMusicChange_Timer(); });
-  timerWeatherMusic_.OnTimer([this] { TimerWeatherMusic_Timer(); });
+      menuTrackDelay_(menuTrackDelay),
+      trackChange_(trackChange),
+      broadcastSilence_(broadcastSilence) {
+  menuTrackDelay_.OnTimer([this] { OnMenuTrackDue(); });
+  trackChange_.OnTimer([this] { OnTrackChangeDue(); });
+  broadcastSilence_.OnTimer([this] { OnSilenceDue(); });
 }
 
 void MenuMusic::PlayTrack(int trackNumber) {
@@ -24,28 +24,34 @@ void MenuMusic::PlayTrack(int trackNumber) {
   player_.MP3Play(currentTrack_);
 }
 
-void MenuMusic::TimerMainMenuMusic_Timer() {
+void MenuMusic::OnMenuTrackDue() {
   player_.MP3Stop();
   trackNumber_ = kFirstTrack;
   PlayTrack(kFirstTrack);
-  timerMainMenuMusic_.SetEnabled(false);
+  menuTrackDelay_.SetEnabled(false);
 }
 
-void MenuMusic::TimerMusicChange_Timer() {
+void MenuMusic::OnTrackChangeDue() {
   player_.MP3Stop();
   PlayTrack(trackNumber_);
-  timerMusicChange_.SetEnabled(false);
+  trackChange_.SetEnabled(false);
 }
 
-void MenuMusic::TimerWeatherMusic_Timer() {
+void MenuMusic::OnSilenceDue() {
   player_.MP3Stop();
   currentTrack_.clear();
-  timerWeatherMusic_.SetEnabled(false);
+  broadcastSilence_.SetEnabled(false);
 }
 
 void MenuMusic::CancelPendingTracks() {
-  timerMainMenuMusic_.SetEnabled(false);
-  timerMusicChange_.SetEnabled(false);
+  menuTrackDelay_.SetEnabled(false);
+  trackChange_.SetEnabled(false);
+}
+
+void MenuMusic::RestoreMenuMusic() {
+  if (IsMenuTrack(currentTrack_) || menuTrackDelay_.Enabled()) return;
+  player_.MP3Stop();
+  menuTrackDelay_.SetEnabled(true);
 }
 
 bool MenuMusic::IsMenuTrack(const std::string& path) const {

@@ -15,8 +15,8 @@ namespace quil::home {
 // player first, so whichever tick comes last decides what plays.
 class MenuMusic {
  public:
-  MenuMusic(audio::Mp3Player& player, std::function<std::string()> appPath, rt::Timer& timerMainMenuMusic,
-            rt::Timer& timerMusicChange, rt::Timer& timerWeatherMusic);
+  MenuMusic(audio::Mp3Player& player, std::function<std::string()> appPath, rt::Timer& menuTrackDelay,
+            rt::Timer& trackChange, rt::Timer& broadcastSilence);
   // The timers call back into this object.
   MenuMusic(const MenuMusic&) = delete;
   MenuMusic& operator=(const MenuMusic&) = delete;
@@ -31,12 +31,15 @@ class MenuMusic {
   // nor touches TrackNumber. A number outside the playlist starts nothing.
   void PlayTrack(int trackNumber);
 
-  // Back to the menu track, from the start.
-  void TimerMainMenuMusic_Timer();
-  // The track the music panel has chosen.
-  void TimerMusicChange_Timer();
-  // The Forecast and News channels play no music.
-  void TimerWeatherMusic_Timer();
+  // The menu track, from its start, once the menu-track delay is over.
+  void PlayMenuTrackSoon() { menuTrackDelay_.SetEnabled(true); }
+  // The track chosen last, once the track-change delay is over.
+  void ChangeTrackSoon() { trackChange_.SetEnabled(true); }
+  // The forecast and news channels silence the music once their delay is over.
+  void SilenceSoon() { broadcastSilence_.SetEnabled(true); }
+  // The menu's own music comes back whenever something else was left playing,
+  // unless it is already on its way.
+  void RestoreMenuMusic();
 
   // Drops the tracks the menu-music and track-change timers would start: a
   // channel screen plays no music, whatever the menu had asked for before.
@@ -46,13 +49,16 @@ class MenuMusic {
   bool IsMenuTrack(const std::string& path) const;
 
  private:
+  void OnMenuTrackDue();
+  void OnTrackChangeDue();
+  void OnSilenceDue();
   std::string TrackPath(std::string_view file) const;
 
   audio::Mp3Player& player_;
   std::function<std::string()> appPath_;
-  rt::Timer& timerMainMenuMusic_;
-  rt::Timer& timerMusicChange_;
-  rt::Timer& timerWeatherMusic_;
+  rt::Timer& menuTrackDelay_;
+  rt::Timer& trackChange_;
+  rt::Timer& broadcastSilence_;
   std::string currentTrack_;
   int trackNumber_ = kFirstTrack;
 };

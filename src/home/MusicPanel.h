@@ -14,12 +14,11 @@ namespace quil::home {
 class MusicPanel {
  public:
   struct Controls {
-    rt::Frame& frame;       // Frame1
-    rt::Label& back;        // LabelMusicBack
-    rt::Label& next;        // LabelMusicNext
-    rt::Timer& raise;       // TimerMusic
-    rt::Timer& lower;       // TimerMusic2
-    rt::Timer& trackChange; // TimerMusicChange
+    rt::Frame& frame;
+    rt::Label& back;  // the previous-track symbol
+    rt::Label& next;  // the next-track symbol
+    rt::Timer& raise;
+    rt::Timer& lower;
   };
 
   MusicPanel(const Controls& controls, MenuMusic& music, audio::SoundEffect& sound);
@@ -32,15 +31,12 @@ class MusicPanel {
   // The lower key: refused while the panel is down.
   void Lower();
 
-  void TimerMusic_Timer();
-  void TimerMusic2_Timer();
-  void LabelMusicBack_Click();
-  void LabelMusicNext_Click();
-  void LabelMusicBack_MouseMove();
-  void LabelMusicNext_MouseMove();
-  void Frame1_MouseMove();
-
  private:
+  void OnRaiseTick();
+  void OnLowerTick();
+  // The symbol under the pointer turns dark; the panel's ground turns both grey again.
+  void OnPointerOverSymbol(rt::Label& symbol);
+  void OnPointerOverPanel();
   void StepTrack(int step);
 
   Controls controls_;

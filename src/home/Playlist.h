@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "catalogue/Sounds.h"
+
 namespace quil::home {
 
 // One row of the home menu's playlist.
@@ -15,11 +17,11 @@ struct PlaylistTrack {
 
 // The playlist in its fixed order; it does not wrap.
 inline constexpr std::array<PlaylistTrack, 5> kPlaylist{{
-    {1, "PlayMenuMusic", "/Music/Menu.mp3"},
-    {2, "PlayMusic1", "/Music/1.mp3"},
-    {3, "PlayMusic2", "/Music/2.mp3"},
-    {4, "PlayMusic3", "/Music/3.mp3"},
-    {5, "PlayMusic4", "/Music/4.mp3"},
+    {1, "PlayMenuMusic", catalogue::sounds::kMusic[0]},
+    {2, "PlayMusic1", catalogue::sounds::kMusic[1]},
+    {3, "PlayMusic2", catalogue::sounds::kMusic[2]},
+    {4, "PlayMusic3", catalogue::sounds::kMusic[3]},
+    {5, "PlayMusic4", catalogue::sounds::kMusic[4]},
 }};
 
 inline constexpr int kFirstTrack = kPlaylist.front().trackNumber;

@@ -1,61 +1,45 @@
-// Form1: the intro click, which turns the warning screen into the menu at rest.
-#include "audio/Effects.h"
-#include "home/Form1.h"
-#include "home/Form1Design.h"
-#include "runtime/Image.h"
-#include "runtime/Label.h"
-#include "runtime/PictureBox.h"
-#include "runtime/Shape.h"
+#include "home/Reveal.h"
+
+#include "catalogue/Sounds.h"
+#include "home/DateCaption.h"
+#include "home/MenuDesign.h"
+#include "home/MenuGeometry.h"
 
 namespace quil::home {
 
-void Form1::Form_Click() {
-  if (!IntroShown || MenuShown) return;
-  TimerIntro.SetEnabled(false);
-  Image1.SetVisible(false);
-  SetBackColor(design::kMenuBackground);
-  SetMouseIcon(ImageMouse.MouseIcon());
-  HoverSoundPlayed = 1;
-  Sound().Play(audio::effects::kClick);
-  Timer2.SetEnabled(true);
-  ShowMainMenu();
-  MenuShown = true;
+Reveal::Reveal(const Controls& controls, const Parts& parts, rt::Form& form, audio::SoundEffect& sound)
+    : controls_(controls), parts_(parts), form_(form), sound_(sound) {}
+
+void Reveal::Darken(const rt::CalendarDate& today) {
+  controls_.date.SetCaption(WeekdayName(today.weekday) + " " + MonthAndDay(today));
+  form_.SetBackColor(design::kIntroBackground);
+  form_.SetMouseIcon(controls_.blankPointer.MouseIcon());
 }
 
-void Form1::ShowMainMenu() {
-  ImageLine.SetVisible(true);
-  ImageGreyBar.SetVisible(true);
+void Reveal::OnIntroClicked() {
+  if (!parts_.intro.WarningShown() || menuShown_) return;
+  parts_.intro.End();
+  form_.SetBackColor(design::kMenuBackground);
+  form_.SetMouseIcon(controls_.handPointer.MouseIcon());
+  parts_.hover.HoldBack();
+  sound_.Play(catalogue::sounds::kClick);
+  parts_.intro.AwaitJingle();
+  ShowMenu();
+  menuShown_ = true;
+}
 
-  auto& date = Label1;
-  date.SetLeft(4440);
-  date.SetTop(7440);
-  date.SetVisible(true);
-
-  auto& next = ImageAR;
-  next.SetLeft(11200);
-  next.SetTop(3360);
-  next.SetVisible(true);
-  TimerAR.SetEnabled(true);
-
-  // The previous-page arrow waits in its place until a later page shows it.
-  auto& previous = ImageAL;
-  previous.SetLeft(270);
-  previous.SetTop(3360);
-
-  LabelMenu.SetVisible(true);
-
-  TileFrame(1).SetVisible(true);
-  ShapeHC.SetVisible(true);
-  for (int tile = 2; tile <= design::kTilesPerPage; ++tile) TileFrame(tile).SetVisible(true);
-  for (int tile = 1; tile <= design::kTilesPerPage; ++tile) TilePicture(tile).SetVisible(true);
-  FrameHighlighted = true;
-
-  for (rt::Control* control : std::initializer_list<rt::Control*>{
-           &ShapeQuilButton1, &ShapeQuilButton2, &ImageLabelQuil, &ImageCurveLine1, &ShapeQuilLabel, &ShapeMailButton1,
-           &ShapeMailButton2, &ImageMail, &ImageCurveLine2, &ShapeMailLabel, &ImageExit})
-    control->SetVisible(true);
-
-  TimerMainMenuMusic.SetEnabled(true);
+void Reveal::ShowMenu() {
+  controls_.line.SetVisible(true);
+  controls_.greyBar.SetVisible(true);
+  controls_.date.SetLeft(geometry::kDateLeft);
+  controls_.date.SetTop(geometry::kDateTop);
+  controls_.date.SetVisible(true);
+  parts_.pages.ShowArrows();
+  controls_.caption.SetVisible(true);
+  parts_.tiles.ShowFirstPage();
+  parts_.pages.ShowMarker();
+  parts_.bar.Show();
+  parts_.music.PlayMenuTrackSoon();
 }
 
 }  // namespace quil::home

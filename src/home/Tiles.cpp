@@ -1,11 +1,6 @@
-// Form1: pointer feedback of the tiles. A tile picture under the pointer
-// outlines its frame in teal and plays the hover sound once; the background and
-// the bar pictures undo both, and watch that the menu's own music is playing.
-#include "audio/Effects.h"
-#include "home/Form1.h"
-#include "home/Form1Design.h"
-#include "runtime/Image.h"
-#include "runtime/Shape.h"
+#include "home/Tiles.h"
+
+#include "home/MenuDesign.h"
 
 namespace quil::home {
 namespace {
@@ -15,66 +10,43 @@ constexpr int kTileSilentWithoutPicture = 10;
 
 }  // namespace
 
-void Form1::TileImage_MouseMove(int tile) {
-  const bool silent = tile == kTileSilentWithoutPicture && !TilePicture(tile).Picture();
-  if (silent)
-    HoverSoundPlayed = 1;
+Tiles::Tiles(const Controls& controls, HoverSound& hover) : controls_(controls), hover_(hover) {
+  for (int tile = 1; tile <= geometry::kTileCount; ++tile)
+    Picture(tile).OnMouseMove([this, tile] { OnPointerOverPicture(tile); });
+}
+
+void Tiles::OnPointerOverPicture(int tile) {
+  if (tile == kTileSilentWithoutPicture && !Picture(tile).Picture())
+    hover_.HoldBack();
   else
-    PlayHoverSound();
-  if (!FrameHighlighted) {
-    SetFrameOutline(tile, design::kFrameTeal, 2);
-    FrameHighlighted = true;
+    hover_.Play();
+  if (!outlined_) {
+    SetOutline(tile, design::kFrameTeal, 2);
+    outlined_ = true;
   }
 }
 
-void Form1::Form_MouseMove() {
-  // While the jingle that follows the intro click runs, the background only holds the hover sound back.
-  if (Timer3.Enabled() || Timer2.Enabled()) {
-    HoverSoundPlayed = 1;
-    return;
-  }
-  FrameReset();
-  HoverReArm();
-  MusicWatchdog();
+void Tiles::ShowFirstPage() {
+  const int first = geometry::FirstTileOf(geometry::kFirstPage);
+  for (int tile = first; tile < first + geometry::kTilesPerPage; ++tile) Frame(tile).SetVisible(true);
+  for (int tile = first; tile < first + geometry::kTilesPerPage; ++tile) Picture(tile).SetVisible(true);
+  outlined_ = true;
 }
 
-void Form1::ImageLine_MouseMove() {
-  FrameReset();
-  HoverReArm();
-  MusicWatchdog();
-}
-
-void Form1::BarPicture_MouseMove() {
-  HoverReArm();
-  MusicWatchdog();
-}
-
-void Form1::SetFrameOutline(int tile, rt::Colour colour, int widthPixels) {
-  auto& frame = TileFrame(tile);
-  frame.SetBorderColor(colour);
-  frame.SetBorderWidth(widthPixels);
-}
-
-// Page 1 and the page on screen go back to the thin grey outline; the frames
-// of other pages keep whatever they show.
-void Form1::FrameReset() {
-  if (!FrameHighlighted) return;
-  const auto reset = [this](int firstTile) {
-    for (int tile = firstTile; tile < firstTile + design::kTilesPerPage; ++tile) SetFrameOutline(tile, design::kFrameGrey, 1);
+void Tiles::ResetOutlines(int pageOnScreen) {
+  if (!outlined_) return;
+  const auto reset = [this](int page) {
+    const int first = geometry::FirstTileOf(page);
+    for (int tile = first; tile < first + geometry::kTilesPerPage; ++tile) SetOutline(tile, design::kFrameGrey, 1);
   };
-  reset(1);
-  if (CurrentPage >= 1 && CurrentPage <= 3) reset(CurrentPage * design::kTilesPerPage + 1);
-  FrameHighlighted = false;
+  reset(geometry::kFirstPage);
+  if (pageOnScreen != geometry::kFirstPage) reset(pageOnScreen);
+  outlined_ = false;
 }
 
-void Form1::MusicWatchdog() {
-  TrackSnapshot = Music().CurrentTrack();
-  if (Music().IsMenuTrack(TrackSnapshot)) return;
-  if (!ImageExit.Visible()) return;
-  auto& menuMusic = TimerMainMenuMusic;
-  if (menuMusic.Enabled()) return;
-  Player().MP3Stop();
-  menuMusic.SetEnabled(true);
+void Tiles::SetOutline(int tile, rt::Colour colour, int widthPixels) {
+  Frame(tile).SetBorderColor(colour);
+  Frame(tile).SetBorderWidth(widthPixels);
 }
 
 }  // namespace quil::home

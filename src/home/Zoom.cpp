@@ -1,9 +1,8 @@
-// Form1: the zoom after a game tile's click. A plain box grows around the
-// middle of the screen, one step per tick, until it covers the screen; then
-// the channel screen of ScreenCode comes up in front and the box is put away.
-// "Quil Menu" on that screen brings the menu back.
-#include "home/Form1.h"
-#include "runtime/PictureBox.h"
+#include "home/Zoom.h"
+
+#include <utility>
+
+#include "home/MenuGeometry.h"
 
 namespace quil::home {
 namespace {
@@ -12,16 +11,32 @@ namespace {
 constexpr double kCoveringWidth = 13000;
 // Per tick, in width and height; half of it on each side keeps the centre still.
 constexpr double kGrowth = 1000;
-constexpr rt::Rect kRest{5880, 4440, 255, 255};
+constexpr int kFirstScreenCode = 1;
 
 }  // namespace
 
-void Form1::TimerZoom_Timer() {
-  auto& box = Picture1;
+Zoom::Zoom(const Controls& controls, ChannelOpener openChannel)
+    : controls_(controls), openChannel_(std::move(openChannel)) {
+  controls_.growth.OnTimer([this] { OnGrowthTick(); });
+}
+
+void Zoom::Reset() {
+  screenCode_ = kFirstScreenCode;
+  PutBoxAway();
+}
+
+void Zoom::Open(int screenCode) {
+  screenCode_ = screenCode;
+  controls_.box.SetVisible(true);
+  controls_.growth.SetEnabled(true);
+}
+
+void Zoom::OnGrowthTick() {
+  rt::PictureBox& box = controls_.box;
   if (box.Width() >= kCoveringWidth) {
-    openChannel_(ScreenCode);
-    PutZoomBoxAway();
-    TimerZoom.SetEnabled(false);
+    openChannel_(screenCode_);
+    PutBoxAway();
+    controls_.growth.SetEnabled(false);
   }
   // The completing tick grows the hidden box too, so the next zoom starts one step on.
   box.SetWidth(box.Width() + kGrowth);
@@ -30,19 +45,14 @@ void Form1::TimerZoom_Timer() {
   box.SetLeft(box.Left() - kGrowth / 2);
 }
 
-void Form1::PutZoomBoxAway() {
-  auto& box = Picture1;
+void Zoom::PutBoxAway() {
+  rt::PictureBox& box = controls_.box;
+  const rt::Rect& rest = geometry::kZoomBoxRest;
   box.SetVisible(false);
-  box.SetHeight(kRest.height);
-  box.SetWidth(kRest.width);
-  box.SetLeft(kRest.left);
-  box.SetTop(kRest.top);
-}
-
-// The menu's own music comes back a moment after the menu does.
-void Form1::ReturnFromChannel() {
-  TimerMainMenuMusic.SetEnabled(true);
-  Show();
+  box.SetHeight(rest.height);
+  box.SetWidth(rest.width);
+  box.SetLeft(rest.left);
+  box.SetTop(rest.top);
 }
 
 }  // namespace quil::home

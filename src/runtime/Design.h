@@ -3,7 +3,9 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "runtime/Colour.h"
 #include "runtime/Font.h"
@@ -15,6 +17,11 @@
 namespace quil::rt {
 
 class Form;
+class Frame;
+class Image;
+class Line;
+class PictureBox;
+class Timer;
 
 // A form's design as data: each control with the values it has when the form
 // is created, and the form's timers. A form lists its controls front to back
@@ -77,6 +84,34 @@ using ControlRow = std::variant<ImageRow, LabelRow, ShapeRow, LineRow, PictureBo
 struct TimerRow {
   const char* name;
   int intervalMs;
+};
+
+// Builds a form's design row by row, front to back, and hands back each
+// control as what it is, so that a form names a control once, in its row, and
+// holds it by its role from then on.
+class Designer {
+ public:
+  explicit Designer(Form& form) : form_(form) {}
+  Designer(const Designer&) = delete;
+  Designer& operator=(const Designer&) = delete;
+
+  Image& Add(const ImageRow& row);
+  Label& Add(const LabelRow& row);
+  Shape& Add(const ShapeRow& row);
+  Line& Add(const LineRow& row);
+  PictureBox& Add(const PictureBoxRow& row);
+  Frame& Add(const FrameRow& row);
+  Control& Add(const ControlRow& row);
+  // Timers start disabled.
+  Timer& Add(const TimerRow& row);
+  // Places each label in its frame once every row is in: a frame may stand
+  // behind the controls it holds.
+  void Finish();
+
+ private:
+  Form& form_;
+  // Each framed label with the name of its frame.
+  std::vector<std::pair<Label*, std::string>> framed_;
 };
 
 // Creates the controls in the given order, the first in front, then places

@@ -12,7 +12,7 @@
 #include "XvfbServer.h"
 #include "app/PadShortcuts.h"
 #include "app/Program.h"
-#include "home/Form1.h"
+#include "home/HomeMenu.h"
 #include "runtime/Application.h"
 #include "sdl/SdlPlatform.h"
 #include "support/FakeMultimedia.h"
@@ -95,7 +95,7 @@ class ControllerTest : public ::testing::Test {
   }
 
   std::string Front() const { return app_.Front() ? app_.Front()->Name() : ""; }
-  home::Form1& Menu() { return app_.Get<home::Form1>("Form1"); }
+  home::HomeMenu& Menu() { return app_.Get<home::HomeMenu>("Form1"); }
 
   static XvfbServer* server_;
   sdl::SdlPlatform platform_;
@@ -125,13 +125,13 @@ TEST_F(ControllerTest, TheStickAReachesAndOpensATileShouldersTurnPagesAndAnUnplu
 
   Press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
   Run(800);
-  EXPECT_EQ(Menu().CurrentPage, 1) << "the right shoulder button clicks the next-page arrow";
+  EXPECT_EQ(Menu().PagesPart().Page(), 2) << "the right shoulder button clicks the next-page arrow";
   Press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
   Run(800);
-  EXPECT_EQ(Menu().CurrentPage, 0);
+  EXPECT_EQ(Menu().PagesPart().Page(), 1);
   Press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
   Run(300);
-  EXPECT_EQ(Menu().CurrentPage, 0) << "the hidden previous-page arrow takes no click";
+  EXPECT_EQ(Menu().PagesPart().Page(), 1) << "the hidden previous-page arrow takes no click";
 
   // A tile's message box waits inside A's click; a player answers it with A.
   ASSERT_TRUE(SteerTo(148, 112)) << "the pointer never reached tile 1";
@@ -158,7 +158,7 @@ TEST_F(ControllerTest, TheStickAReachesAndOpensATileShouldersTurnPagesAndAnUnplu
   PlugIn();
   Press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
   Run(800);
-  EXPECT_EQ(Menu().CurrentPage, 1) << "a controller plugged in again drives the menu";
+  EXPECT_EQ(Menu().PagesPart().Page(), 2) << "a controller plugged in again drives the menu";
 }
 
 // A push still held from the game when the menu comes back moves nothing

@@ -8,7 +8,7 @@
 #include "monkey/ProgramFolder.h"
 #include "monkey/RandomInput.h"
 #include "monkey/ReplayInput.h"
-#include "home/Form1.h"
+#include "runtime/Frame.h"
 #include "app/Program.h"
 #include "runtime/Image.h"
 #include "support/FakeMultimedia.h"
@@ -49,7 +49,7 @@ TEST(Monkey, AHundredThousandEventsBreakNoRuleAndReachEveryScreenAndInput) {
   app::RegisterForms(registry, media);
   for (const std::string& form : registry.FormNames()) EXPECT_TRUE(seen.frontForms.contains(form)) << form;
   EXPECT_EQ(seen.NeverClicked(), std::set<std::string>{}) << "offered but never clicked";
-  EXPECT_EQ(seen.pages, (std::set<int>{0, 1, 2, 3}));
+  EXPECT_EQ(seen.pages, (std::set<int>{1, 2, 3, 4}));
   EXPECT_EQ(seen.panelLowest, 7850) << "the music panel fully up";
   EXPECT_GE(seen.panelHighest, 10000) << "and down";
   for (const char* title : {"Crimson Edge - Northgate", "Tuvo Channel", "Quil Shop Channel", "lol, weather", "lol, news",
@@ -69,8 +69,8 @@ TEST(Monkey, FindsAPlantedFaultAndShrinksItToTheEventsThatMatter) {
   const auto plantFault = [](rt::Application& app, audio::Multimedia& media) {
     app.RegisterForm("Form1", [&media](rt::Application& a) {
       auto menu = app::MakeHomeMenu(a, media);
-      home::Form1* planted = menu.get();
-      menu->Get<rt::Image>("ImageMail").OnClick([planted] { planted->CurrentPage = 4; });
+      rt::Frame* panel = &menu->Get<rt::Frame>("Frame1");
+      menu->Get<rt::Image>("ImageMail").OnClick([panel] { panel->SetTop(5000); });
       return menu;
     });
     app::RegisterForms(app, media);
@@ -79,14 +79,14 @@ TEST(Monkey, FindsAPlantedFaultAndShrinksItToTheEventsThatMatter) {
   RandomInput input(7, 100'000);
   const MonkeyReport report = monkey.Run(input);
   ASSERT_TRUE(report.failure);
-  EXPECT_EQ(report.failure->rule, "CurrentPage is 0 to 3");
+  EXPECT_EQ(report.failure->rule, "the music panel's Top stays from 7850 to 10050");
 
   const auto shrunk = monkey.Shrink(*report.failure, kShrinkTries);
   EXPECT_LE(shrunk.size(), 6u) << Describe(shrunk);
   ReplayInput replay(shrunk);
   const MonkeyReport again = monkey.Run(replay);
   ASSERT_TRUE(again.failure);
-  EXPECT_EQ(again.failure->rule, "CurrentPage is 0 to 3");
+  EXPECT_EQ(again.failure->rule, "the music panel's Top stays from 7850 to 10050");
   const std::string text = Explain(7, *report.failure, shrunk);
   EXPECT_NE(text.find("QUIL_MONKEY_SEED=7"), std::string::npos) << text;
 }

@@ -5,7 +5,7 @@
 #include "HomeFixture.h"
 #include "catalogue/Catalogue.h"
 #include "channels/ChannelScreen.h"
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 #include "runtime/Time.h"
 
 namespace quil::test {

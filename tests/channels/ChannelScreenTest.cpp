@@ -20,8 +20,8 @@ class ChannelScreen : public ChannelFixture {
   bool PointerIsHand() { return platform.Pointer() == pictures::Picture("PointerHand"); }
   bool PointerIsBlank() { return platform.Pointer() && platform.Pointer()->FullyTransparent(); }
   bool PageShown(const channels::ChannelScreen& screen) {
-    for (std::string_view name : channels::design::PageControls(screen.Row().style))
-      if (!screen.Find(name)->Visible()) return false;
+    for (const rt::Control* control : screen.Page())
+      if (!control->Visible()) return false;
     return true;
   }
   bool AllHidden(const channels::ChannelScreen& screen) {
@@ -36,7 +36,7 @@ TEST_F(ChannelScreen, HoverSoundIsHeldBackThenPlaysOncePerCrossingOfTheBackgroun
   OverStartPicture();
   driver.Advance(1900);
   MoveOverPage();
-  EXPECT_EQ(screen.HoverSoundPlayed, 1) << "the background only holds the sound back while Timer2 runs";
+  EXPECT_TRUE(screen.HoverHeldBack()) << "the background only holds the sound back while Timer2 runs";
   OverQuilMenuPicture();
   EXPECT_EQ(HoverSounds(), 0);
 
@@ -52,7 +52,7 @@ TEST_F(ChannelScreen, HoverSoundIsHeldBackThenPlaysOncePerCrossingOfTheBackgroun
   driver.MoveOver("Label5");
   driver.MoveOver("Label1");
   EXPECT_EQ(HoverSounds(), 1) << "captions and the title are silent";
-  EXPECT_EQ(screen.HoverSoundPlayed, 0);
+  EXPECT_FALSE(screen.HoverHeldBack());
   OverQuilMenuPicture();
   EXPECT_EQ(HoverSounds(), 2);
 }
@@ -97,7 +97,7 @@ TEST_F(ChannelScreen, AnEarlyStartKeepsTheScreenBlackUntilBothTimersHaveRun) {
   driver.Advance(1550);  // the lock-out is over, the hold-off is not
   MoveOverPage();
   EXPECT_TRUE(AllHidden(screen));
-  EXPECT_EQ(screen.HoverSoundPlayed, 1);
+  EXPECT_TRUE(screen.HoverHeldBack());
   driver.Advance(300);
   MoveOverPage();
   EXPECT_TRUE(PageShown(screen));
@@ -146,7 +146,7 @@ TEST_F(ChannelScreen, EachVisitOpensFromTheDesignStateWithTheTitleAndScreenshot1
   for (int visit = 1; visit <= 2; ++visit) {
     auto& screen = Open("FormFrogFist");
     EXPECT_EQ(screen.Get<rt::Label>("Label2").Left(), 5400);
-    EXPECT_EQ(screen.HoverSoundPlayed, 1);
+    EXPECT_TRUE(screen.HoverHeldBack());
     EXPECT_TRUE(screen.TimerNamed("Timer2").Enabled());
     EXPECT_TRUE(Shown("Image4") && Shown("Label2") && Shown("Image1") && Shown("Label6"));
     EXPECT_FALSE(Shown("Label1") || Shown("Image3"));

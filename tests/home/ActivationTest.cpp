@@ -63,7 +63,7 @@ TEST_P(BroadcastTile, SoundThenBoxThenTheMusicStopsASecondAfterTheBoxCloses) {
   EXPECT_FALSE(Timer("TimerWeatherMusic").Enabled());
   EXPECT_FALSE(Timer("TimerNewsMusic").Enabled());
   EXPECT_FALSE(ZoomBox().Visible());
-  EXPECT_EQ(menu.ScreenCode, 1);
+  EXPECT_EQ(menu.ZoomPart().ScreenCode(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(ForecastAndNews, BroadcastTile,
@@ -95,13 +95,13 @@ TEST_F(TileClick, MessageTilesShowTheirBoxAndLeaveTheMusicPlaying) {
   EXPECT_TRUE(MenuMusicPlaying());
   EXPECT_FALSE(Timer("TimerWeatherMusic").Enabled());
   EXPECT_FALSE(ZoomBox().Visible());
-  EXPECT_EQ(menu.ScreenCode, 1);
+  EXPECT_EQ(menu.ZoomPart().ScreenCode(), 1);
 }
 
 TEST_F(TileClick, AGameTilePlaysItsSoundStopsTheMusicAndStartsTheZoom) {
   auto& menu = MenuAtRest();
   MoveOverBackground();
-  ASSERT_EQ(menu.HoverSoundPlayed, 0);
+  ASSERT_FALSE(menu.Hover().HeldBack());
   const std::string track = menu.Music().CurrentTrack();
   media.ClearLog();
   ClickTile(9);
@@ -110,15 +110,15 @@ TEST_F(TileClick, AGameTilePlaysItsSoundStopsTheMusicAndStartsTheZoom) {
   EXPECT_EQ(media.Commands(), (std::vector<std::string>{"stop MP3Play", "close MP3Play"}));
   EXPECT_EQ(media.SoundingTrack(), "");
   EXPECT_EQ(menu.Music().CurrentTrack(), track) << "the track is only stopped";
-  EXPECT_EQ(menu.HoverSoundPlayed, 1);
-  EXPECT_EQ(menu.ScreenCode, 2);
+  EXPECT_TRUE(menu.Hover().HeldBack());
+  EXPECT_EQ(menu.ZoomPart().ScreenCode(), 2);
   EXPECT_TRUE(ZoomBox().Visible());
   EXPECT_TRUE(Timer("TimerZoom").Enabled());
   EXPECT_TRUE(platform.MessageBoxes().empty());
 
   // The watchdog sees a menu track and leaves the music off.
   MoveOverBackground();
-  EXPECT_EQ(menu.HoverSoundPlayed, 0);
+  EXPECT_FALSE(menu.Hover().HeldBack());
   EXPECT_FALSE(Timer("TimerMainMenuMusic").Enabled());
 }
 
@@ -151,9 +151,9 @@ TEST_F(TileClick, AGameTileCancelsTheMusicStillToComeSoItsScreenStaysSilent) {
 TEST_F(TileClick, TilesElevenAndTwelveLeaveTheHoverFlagAlone) {
   auto& menu = MenuAtRest();
   for (int tile : {11, 12, 3}) {
-    menu.HoverSoundPlayed = 0;
+    MoveOverBackground();
     ClickTile(tile);
-    EXPECT_EQ(menu.HoverSoundPlayed, tile == 3 ? 1 : 0) << "tile " << tile;
+    EXPECT_EQ(menu.Hover().HeldBack(), tile == 3) << "tile " << tile;
   }
   EXPECT_EQ(EffectCount("/Sfx/retro_game_show.wav"), 3);
 }
@@ -186,7 +186,7 @@ TEST_F(TileClick, EmptySlotsDoNothing) {
   EXPECT_TRUE(media.Effects().empty());
   EXPECT_TRUE(media.Commands().empty());
   EXPECT_TRUE(platform.MessageBoxes().empty());
-  EXPECT_EQ(menu.ScreenCode, 1);
+  EXPECT_EQ(menu.ZoomPart().ScreenCode(), 1);
   EXPECT_FALSE(Timer("TimerZoom").Enabled());
   EXPECT_TRUE(MenuMusicPlaying());
 }

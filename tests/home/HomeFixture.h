@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "home/Form1.h"
+#include "home/HomeMenu.h"
 #include "app/Program.h"
 #include "runtime/Image.h"
 #include "runtime/Label.h"
@@ -28,27 +28,34 @@ class HomeFixture : public ::testing::Test {
     app::RegisterFormsWithGames(app, media, games);
   }
 
-  home::Form1& Start() {
+  home::HomeMenu& Start() {
     app.Start("Form1");
     return Menu();
   }
-  home::Form1& Menu() { return app.Get<home::Form1>("Form1"); }
+  home::HomeMenu& Menu() { return app.Get<home::HomeMenu>("Form1"); }
 
   // Runs the intro up to the accepted click at virtual time `clickAt` (ms).
-  home::Form1& Reveal(int clickAt = 1500) {
-    home::Form1& menu = Start();
+  home::HomeMenu& Reveal(int clickAt = 1500) {
+    home::HomeMenu& menu = Start();
     driver.Advance(clickAt);
     driver.Click("Image1");
     return menu;
   }
 
   // Reveals the menu and lets the jingle's hold-off run out.
-  home::Form1& MenuAtRest() {
-    home::Form1& menu = Reveal();
+  home::HomeMenu& MenuAtRest() {
+    home::HomeMenu& menu = Reveal();
     driver.Advance(2500);
     return menu;
   }
 
+  // Clicks the arrows until `page` is on screen and its scroll is over.
+  void TurnTo(int page) {
+    while (Menu().PagesPart().Page() != page) {
+      driver.Click(Menu().PagesPart().Page() < page ? "ImageAR" : "ImageAL");
+      driver.Advance(1000);
+    }
+  }
   std::string Path(const std::string& relative) const { return folder.PathOf(relative); }
   rt::Shape& Frame(int tile) { return Menu().Get<rt::Shape>("Shape" + std::to_string(tile)); }
   int HoverSounds() const {

@@ -2,7 +2,7 @@
 #include <functional>
 
 #include "HomeFixture.h"
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 
 namespace quil::test {
 namespace {
@@ -39,9 +39,9 @@ TEST_F(TileHover, OneFrameAtATimeUntilAResetRuns) {
   auto& menu = MenuAtRest();
   MoveOverBackground();
   driver.MoveOver("Shape1Image");
-  menu.TileImage_MouseMove(2);
+  driver.MoveOver("Shape2Image");
   EXPECT_TRUE(AtRest(2));
-  EXPECT_TRUE(menu.FrameHighlighted);
+  EXPECT_TRUE(menu.TilesPart().Outlined());
 }
 
 TEST_F(TileHover, DuringTheJingleTheBackgroundOnlyHoldsTheSoundBack) {
@@ -49,11 +49,9 @@ TEST_F(TileHover, DuringTheJingleTheBackgroundOnlyHoldsTheSoundBack) {
   for (const char* phase : {"Timer2", "Timer3"}) {
     driver.Advance(300);
     ASSERT_TRUE(menu.TimerNamed(phase).Enabled());
-    menu.FrameHighlighted = true;
-    menu.HoverSoundPlayed = 0;
     MoveOverBackground();
-    EXPECT_EQ(menu.HoverSoundPlayed, 1) << phase;
-    EXPECT_TRUE(menu.FrameHighlighted) << "no frame reset while " << phase << " runs";
+    EXPECT_TRUE(menu.Hover().HeldBack()) << phase;
+    EXPECT_TRUE(menu.TilesPart().Outlined()) << "no frame reset while " << phase << " runs";
     driver.MoveOver("Shape3Image");
     EXPECT_EQ(HoverSounds(), 0) << phase;
     EXPECT_TRUE(AtRest(3)) << phase;
@@ -65,8 +63,8 @@ TEST_F(TileHover, TheLineAboveTheBarHasNoJingleGuard) {
   driver.Advance(100);  // Timer2 runs
   MoveOverLine();
   EXPECT_EQ(menu.HitTest(4000, 6550)->Name(), "ImageLine");
-  EXPECT_FALSE(menu.FrameHighlighted);
-  EXPECT_EQ(menu.HoverSoundPlayed, 0);
+  EXPECT_FALSE(menu.TilesPart().Outlined());
+  EXPECT_FALSE(menu.Hover().HeldBack());
   driver.MoveOver("Shape3Image");
   EXPECT_TRUE(Highlighted(3));
   EXPECT_EQ(HoverSounds(), 1);
@@ -78,28 +76,30 @@ TEST_F(TileHover, TileTenHighlightsSilentlyWhileOtherEmptySlotsSound) {
   driver.MoveOver("Shape10Image");
   EXPECT_TRUE(Highlighted(10));
   EXPECT_EQ(HoverSounds(), 0);
-  EXPECT_EQ(menu.HoverSoundPlayed, 1);
+  EXPECT_TRUE(menu.Hover().HeldBack());
 
+  TurnTo(4);
+  const int before = HoverSounds();
   for (int tile : {39, 40, 44, 46, 47, 48}) {
     MoveOverBackground();
-    menu.TileImage_MouseMove(tile);
+    driver.MoveOver(home::design::TilePictureName(tile));
   }
-  EXPECT_EQ(HoverSounds(), 6);
+  EXPECT_EQ(HoverSounds() - before, 6);
 }
 
 TEST_F(TileHover, APageChangeLeavesTheOldPagesFrameOutlined) {
   auto& menu = MenuAtRest();
+  TurnTo(2);
   MoveOverBackground();
-  menu.CurrentPage = 1;
-  menu.TileImage_MouseMove(13);
+  driver.MoveOver("Shape13Image");
   EXPECT_TRUE(Highlighted(13));
-  menu.CurrentPage = 2;
+  TurnTo(3);
   for (int tile : {1, 25}) {
     Frame(tile).SetBorderColor(kFrameTeal);
     Frame(tile).SetBorderWidth(2);
   }
   MoveOverBackground();
-  EXPECT_FALSE(menu.FrameHighlighted);
+  EXPECT_FALSE(menu.TilesPart().Outlined());
   EXPECT_TRUE(AtRest(1));
   EXPECT_TRUE(AtRest(25));
   EXPECT_TRUE(Highlighted(13)) << "frame 13 waits for a reset while page 2 is on screen";
@@ -112,9 +112,9 @@ TEST_F(TileHover, TheBarPicturesReArmTheSoundButNeverResetFrames) {
   const std::function<void()> barMoves[] = {[this] { MoveOverGreyBar(); }, [this] { driver.MoveTo(300, 8700); },
                                             [this] { driver.MoveTo(11800, 8700); }};
   for (const auto& move : barMoves) {
-    menu.HoverSoundPlayed = 1;
+    driver.MoveOver("ImageExit");
     move();
-    EXPECT_EQ(menu.HoverSoundPlayed, 0);
+    EXPECT_FALSE(menu.Hover().HeldBack());
     EXPECT_TRUE(Highlighted(9));
   }
   EXPECT_EQ(menu.HitTest(300, 8700)->Name(), "ImageCurveLine1");
@@ -126,15 +126,15 @@ TEST_F(TileHover, TheBarPicturesReArmTheSoundButNeverResetFrames) {
 // teal, and steady movement redraws nothing.
 TEST_F(TileHover, SteadyMovementOverTheBackgroundLeavesAFrameOfAnotherPageAlone) {
   auto& menu = MenuAtRest();
+  TurnTo(2);
   MoveOverBackground();
-  menu.CurrentPage = 1;
-  menu.TileImage_MouseMove(13);
-  menu.CurrentPage = 0;
+  driver.MoveOver("Shape13Image");
+  TurnTo(1);
   MoveOverBackground();
-  ASSERT_FALSE(menu.FrameHighlighted);
+  ASSERT_FALSE(menu.TilesPart().Outlined());
   ASSERT_TRUE(Highlighted(13));
 
-  menu.CurrentPage = 1;
+  TurnTo(2);
   const int presents = platform.Presents();
   for (int step = 0; step < 20; ++step) driver.MoveTo(11400 + step, 300 + step);
   EXPECT_TRUE(Highlighted(13)) << "a reset ran with no frame counted as highlighted";

@@ -21,7 +21,7 @@ TEST_F(Intro, BlackForASecondThenTheWarningWhosePromptPulsesInEightTicks) {
   EXPECT_FALSE(menu.Get<rt::Image>("Image1").Visible());
   driver.Advance(1);
   EXPECT_TRUE(menu.Get<rt::Image>("Image1").Visible());
-  EXPECT_TRUE(menu.IntroShown);
+  EXPECT_TRUE(menu.IntroPart().WarningShown());
   EXPECT_EQ(WarningFrame(), "Image4");
   driver.Advance(119);
   EXPECT_EQ(WarningFrame(), "Image4");
@@ -33,7 +33,7 @@ TEST_F(Intro, BlackForASecondThenTheWarningWhosePromptPulsesInEightTicks) {
   }
   EXPECT_EQ(pulse, (std::vector<std::string>{"Image2", "Image6", "Image3", "Image3", "Image6", "Image2", "Image4",
                                               "Image4", "Image2", "Image6"}));
-  EXPECT_FALSE(menu.MenuShown) << "without a click the prompt pulses on";
+  EXPECT_FALSE(menu.RevealPart().MenuShown()) << "without a click the prompt pulses on";
 }
 
 TEST_F(Intro, AClickDuringTheFirstSecondDoesNothing) {
@@ -44,7 +44,7 @@ TEST_F(Intro, AClickDuringTheFirstSecondDoesNothing) {
   EXPECT_EQ(menu.BackColor(), 0x00000000u);
   driver.Advance(500);
   EXPECT_TRUE(menu.Get<rt::Image>("Image1").Visible());
-  EXPECT_FALSE(menu.MenuShown);
+  EXPECT_FALSE(menu.RevealPart().MenuShown());
 }
 
 TEST_F(Intro, TheClickEndsThePulseAtAnyStep) {
@@ -60,7 +60,7 @@ TEST_F(Intro, AClickOnTheBackgroundAlsoEndsIt) {
   auto& menu = Start();
   driver.Advance(1200);
   driver.ClickAt(300, 300);
-  EXPECT_TRUE(menu.MenuShown);
+  EXPECT_TRUE(menu.RevealPart().MenuShown());
 }
 
 TEST_F(Intro, TheClickSoundsAtOnceTheJingleHalfASecondLaterThenTheMenuMusic) {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "HomeFixture.h"
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 #include "runtime/Frame.h"
 
 namespace quil::test {
@@ -57,7 +57,7 @@ TEST_F(Layout, TheFourteenTimersWaitDisabledWithTheirIntervals) {
 
 TEST_F(Layout, TilesFollowTheGridWithPicturesFromTheTable) {
   auto& menu = Menu();
-  for (int tile = 1; tile <= design::kTileCount; ++tile) {
+  for (int tile = 1; tile <= home::geometry::kTileCount; ++tile) {
     SCOPED_TRACE("tile " + std::to_string(tile));
     const auto& frame = Frame(tile);
     const int page = (tile - 1) / 12, row = ((tile - 1) % 12) / 4, column = (tile - 1) % 4;

@@ -1,5 +1,5 @@
 #include "HomeFixture.h"
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 
 namespace quil::test {
 namespace {
@@ -43,8 +43,6 @@ class Load : public HomeFixture {};
 TEST_F(Load, RecordsTheMeasuredResolution) {
   platform.SetScreen(1024, 768);
   app.Start("Form1");
-  EXPECT_EQ(Menu().ScreenWidthPx, 1024);
-  EXPECT_EQ(Menu().ScreenHeightPx, 768);
   EXPECT_EQ(Menu().Get<rt::Label>("LabelRes").Caption(), " 1024 x 768");
   EXPECT_FALSE(Menu().Get<rt::Label>("LabelRes").Visible());
 }
@@ -73,8 +71,8 @@ TEST_F(Load, SetsTheStartState) {
   EXPECT_EQ(zoom.Bounds().left, 5880);
   EXPECT_EQ(zoom.Bounds().top, 4440);
   EXPECT_EQ(zoom.Width(), 255);
-  EXPECT_EQ(menu.CurrentPage, 0);
-  EXPECT_EQ(menu.ScreenCode, 1);
+  EXPECT_EQ(menu.PagesPart().Page(), 1);
+  EXPECT_EQ(menu.ZoomPart().ScreenCode(), 1);
   EXPECT_EQ(menu.Music().TrackNumber(), 1);
   for (const auto& timer : menu.Timers()) EXPECT_EQ(timer->Enabled(), timer->Name() == "Timer1") << timer->Name();
 }

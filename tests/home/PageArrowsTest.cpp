@@ -36,12 +36,12 @@ TEST_F(PageArrows, BobTogetherTwelveTicksASwingTheLeftOneInStepWheneverShown) {
     EXPECT_EQ(gaps, std::vector<double>(12, 11200 - 270));
     EXPECT_TRUE(moved);
   };
-  menu.ImageAR_Click();
+  next.Click();
   bobsInStep();
-  menu.ImageAL_Click();
+  previous.Click();
   driver.Advance(400);  // the scroll back, and some swing
   ASSERT_NE(next.Left() - previous.Left(), 11200 - 270) << "the right arrow swung on alone";
-  menu.ImageAR_Click();
+  next.Click();
   bobsInStep();
   EXPECT_EQ(previous.Top(), 3360);
 }
@@ -58,23 +58,23 @@ struct Turn {
 TEST_F(PageArrows, EachClickTurnsThePageAndTheArrowsFollowIt) {
   auto& menu = MenuAtRest();
   const Turn turns[] = {
-      {"ImageAR", 1, true, true, true, "ImageAR"},   {"ImageAR", 2, true, true, true, "ImageAR"},
-      {"ImageAR", 3, true, false, true, "ImageAL"},  // the last page keeps the direction it was last given
-      {"ImageAL", 2, true, true, false, "ImageAL"},  {"ImageAR", 3, true, false, false, "ImageAL"},
-      {"ImageAL", 2, true, true, false, "ImageAL"},  {"ImageAL", 1, true, true, false, "ImageAL"},
-      {"ImageAL", 0, false, true, false, "ImageAR"}, {"ImageAR", 1, true, true, true, "ImageAR"},
-      {"ImageAL", 0, false, true, true, "ImageAR"},
+      {"ImageAR", 2, true, true, true, "ImageAR"},   {"ImageAR", 3, true, true, true, "ImageAR"},
+      {"ImageAR", 4, true, false, true, "ImageAL"},  // the last page keeps the direction it was last given
+      {"ImageAL", 3, true, true, false, "ImageAL"},  {"ImageAR", 4, true, false, false, "ImageAL"},
+      {"ImageAL", 3, true, true, false, "ImageAL"},  {"ImageAL", 2, true, true, false, "ImageAL"},
+      {"ImageAL", 1, false, true, false, "ImageAR"}, {"ImageAR", 2, true, true, true, "ImageAR"},
+      {"ImageAL", 1, false, true, true, "ImageAR"},
   };
   int clicks = 0;
   for (const Turn& turn : turns) {
     SCOPED_TRACE(testing::Message() << "click " << ++clicks << " on " << turn.arrow);
     driver.Click(turn.arrow);
     EXPECT_EQ(EffectCount(kPageClick), clicks);
-    EXPECT_EQ(menu.CurrentPage, turn.page);
+    EXPECT_EQ(menu.PagesPart().Page(), turn.page);
     EXPECT_EQ(Arrow("ImageAL").Visible(), turn.previousShown);
     EXPECT_EQ(Arrow("ImageAR").Visible(), turn.nextShown);
-    EXPECT_EQ(menu.PageForward, turn.forward);
-    EXPECT_EQ(menu.HoverSoundPlayed, 1);
+    EXPECT_EQ(menu.PagesPart().WentForward(), turn.forward);
+    EXPECT_TRUE(menu.Hover().HeldBack());
     ASSERT_NE(menu.Focused(), nullptr);
     EXPECT_EQ(menu.Focused()->Name(), turn.focus);
     EXPECT_TRUE(menu.TimerNamed("TimerPage").Enabled());
@@ -91,7 +91,7 @@ TEST_F(PageArrows, ASecondClickOrKeyDuringAScrollDoesNothingAtAll) {
   Press(kKeyP);
   Press(kKeyM);
   EXPECT_EQ(EffectCount(kPageClick), 1);
-  EXPECT_EQ(menu.CurrentPage, 1);
+  EXPECT_EQ(menu.PagesPart().Page(), 2);
   EXPECT_EQ(ScrollTicks(), 24 - 5) << "the scroll runs on undisturbed";
   EXPECT_EQ(Frame(13).Left(), 1080);
   EXPECT_EQ(Frame(1).Left(), 1080 - 11000);
@@ -105,17 +105,13 @@ TEST_F(PageArrows, HiddenArrowsRefuseClicksAndKeys) {
     ASSERT_FALSE(Arrow(arrow).Visible());
     driver.ClickAt(place.left + place.width / 2, place.top + place.height / 2);
     Press(key);
-    if (std::string_view(arrow) == "ImageAR")
-      menu.ImageAR_Click();
-    else
-      menu.ImageAL_Click();
-    EXPECT_EQ(menu.CurrentPage, page);
+    EXPECT_EQ(menu.PagesPart().Page(), page);
     EXPECT_FALSE(menu.TimerNamed("TimerPage").Enabled());
   };
-  refused("ImageAL", kKeyM, 0);
+  refused("ImageAL", kKeyM, 1);
   EXPECT_EQ(EffectCount(kPageClick), 0);
   for (int page = 1; page <= 3; ++page) TurnPage(kKeyP);
-  refused("ImageAR", kKeyP, 3);
+  refused("ImageAR", kKeyP, 4);
   EXPECT_EQ(EffectCount(kPageClick), 3);
 }
 
@@ -123,16 +119,16 @@ TEST_F(PageArrows, KeysActOnReleaseOnlyThroughAFocusedArrowWhateverTheModifiers)
   auto& menu = MenuAtRest();
   ASSERT_EQ(menu.Focused(), nullptr) << "the menu never takes the focus itself";
   for (int key : {kKeyP, kKey1, static_cast<int>(rt::kKeyEscape)}) Press(key);
-  EXPECT_EQ(menu.CurrentPage, 0);
+  EXPECT_EQ(menu.PagesPart().Page(), 1);
   EXPECT_FALSE(menu.TimerNamed("TimerMusic").Enabled());
   EXPECT_FALSE(app.Ended()) << "the window's own key event does nothing";
 
   driver.KeyDown(rt::kKeyTab);
   ASSERT_EQ(menu.Focused(), &Arrow("ImageAR"));
   driver.KeyDown(kKeyP);
-  EXPECT_EQ(menu.CurrentPage, 0) << "nothing while the key is down";
+  EXPECT_EQ(menu.PagesPart().Page(), 1) << "nothing while the key is down";
   driver.KeyUp(kKeyP, rt::kShiftMask | rt::kCtrlMask | rt::kAltMask);
-  EXPECT_EQ(menu.CurrentPage, 1);
+  EXPECT_EQ(menu.PagesPart().Page(), 2);
   Press(97);  // the numeric pad's 1
   EXPECT_FALSE(menu.TimerNamed("TimerMusic").Enabled());
 

@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "PagingFixture.h"
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 #include "paint/FormPainter.h"
 
 namespace quil::test {
@@ -34,8 +34,7 @@ TEST_F(PageScroll, ArrivalsStopInTheSnapWindowAfter24TicksForwardOr25Back) {
     ScrollTicks([&](int) { lefts.push_back(Frame(arrival.frame).Left()); });
     ASSERT_EQ(lefts.size(), static_cast<std::size_t>(arrival.ticks));
     EXPECT_EQ(lefts[lefts.size() - 2], arrival.beforeSnap);
-    EXPECT_EQ(lefts.back(), home::design::TileColumnLeft(arrival.frame));
-    EXPECT_FALSE(Menu().PageMovingIn);
+    EXPECT_EQ(lefts.back(), home::geometry::ColumnLeft(arrival.frame));
   }
   EXPECT_EQ(Frame(12).Left(), 8640 - 11000) << "page 1 rests left of the screen";
   EXPECT_EQ(Frame(25).Left(), 1080 + 14000) << "page 3 rests right of the screen";
@@ -101,7 +100,7 @@ TEST_F(PageScroll, HoldsTheHoverSoundBackWhileTheTilesMoveAndReArmsItAtTheSnap) 
   driver.MoveOver("Shape5Image");
   EXPECT_EQ(HoverSounds(), 0);
   ScrollTicks();
-  EXPECT_EQ(menu.HoverSoundPlayed, 0);
+  EXPECT_FALSE(menu.Hover().HeldBack());
   driver.MoveOver("ImageAL");
   EXPECT_EQ(HoverSounds(), 0) << "the left arrow has no hover sound";
   driver.MoveOver("ImageAR");

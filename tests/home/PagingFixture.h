@@ -20,8 +20,8 @@ class PagingFixture : public HomeFixture {
   static constexpr int kKey1 = '1';
   static constexpr int kKey2 = '2';
 
-  home::Form1& MenuWithArrowFocused() {
-    home::Form1& menu = MenuAtRest();
+  home::HomeMenu& MenuWithArrowFocused() {
+    home::HomeMenu& menu = MenuAtRest();
     driver.KeyDown(rt::kKeyTab);
     driver.KeyUp(rt::kKeyTab);
     return menu;

@@ -1,5 +1,5 @@
 #include "HomeFixture.h"
-#include "home/Form1Design.h"
+#include "home/MenuDesign.h"
 
 namespace quil::test {
 namespace {
@@ -38,9 +38,9 @@ TEST_F(Reveal, ShowsPageOneTheBarTheDateTheNextArrowAndTheButtons) {
 
 TEST_F(Reveal, LeavesTheStateThatHoldsBackTheFirstHighlightAndSound) {
   auto& menu = HomeFixture::Reveal();
-  EXPECT_TRUE(menu.MenuShown);
-  EXPECT_TRUE(menu.FrameHighlighted);
-  EXPECT_EQ(menu.HoverSoundPlayed, 1);
+  EXPECT_TRUE(menu.RevealPart().MenuShown());
+  EXPECT_TRUE(menu.TilesPart().Outlined());
+  EXPECT_TRUE(menu.Hover().HeldBack());
   for (const char* timer : {"Timer2", "TimerAR", "TimerMainMenuMusic"}) EXPECT_TRUE(menu.TimerNamed(timer).Enabled());
 
   driver.MoveOver("Shape1Image");

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Sounds.h"
+#include "catalogue/Sounds.h"
 #include "Synth.h"
 
 namespace quil::assetgen {
@@ -96,18 +97,21 @@ struct Effect {
   void (*compose)(Stereo&, Random&);
 };
 
+using catalogue::sounds::FileName;
+namespace sounds = catalogue::sounds;
+
 constexpr Effect kEffects[] = {
-    {"tool_tip_text_BEST2.wav", 0.09, 0.35, HoverTick},
-    {"A_click.wav", 0.08, 0.6, Click},
-    {"startup2.wav", 2.1, 0.8, StartupJingle},
-    {"next_page_click.wav", 0.4, 0.6, PageWhoosh},
-    {"retro_game_show.wav", 1.4, 0.8, GameShowSting},
-    {"forecast.wav", 1.7, 0.75, ForecastSting},
-    {"news_channel.wav", 1.5, 0.8, NewsSting},
-    {"home_menu_retro_popsup_shows.wav", 0.16, 0.6, PopUp},
-    {"home_menu_close_button.wav", 0.16, 0.6, Close},
-    {"quil_menu_button.wav", 0.9, 0.7, MenuChime},
-    {"start.wav", 1.8, 0.8, StartFanfare},
+    {FileName(sounds::kHover), 0.09, 0.35, HoverTick},
+    {FileName(sounds::kClick), 0.08, 0.6, Click},
+    {FileName(sounds::kStartup), 2.1, 0.8, StartupJingle},
+    {FileName(sounds::kNextPage), 0.4, 0.6, PageWhoosh},
+    {FileName(sounds::kGameTile), 1.4, 0.8, GameShowSting},
+    {FileName(sounds::kForecast), 1.7, 0.75, ForecastSting},
+    {FileName(sounds::kNews), 1.5, 0.8, NewsSting},
+    {FileName(sounds::kMusicPanelRaise), 0.16, 0.6, PopUp},
+    {FileName(sounds::kMusicPanelLower), 0.16, 0.6, Close},
+    {FileName(sounds::kQuilMenuButton), 0.9, 0.7, MenuChime},
+    {FileName(sounds::kStart), 1.8, 0.8, StartFanfare},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "Mp3Writer.h"
 #include "Sounds.h"
+#include "catalogue/Sounds.h"
 #include "Synth.h"
 
 namespace quil::assetgen {
@@ -40,16 +41,19 @@ struct Song {
   std::uint64_t seed;
 };
 
+using catalogue::sounds::FileName;
+using catalogue::sounds::kMusic;
+
 constexpr Song kSongs[] = {
-    {"Menu.mp3", 100, 65, kLydian, {0, 5, 1, 4, 0, 5, 3, 4}, Voice::Piano, Voice::Bell, Voice::Piano,
+    {FileName(kMusic[0]), 100, 65, kLydian, {0, 5, 1, 4, 0, 5, 3, 4}, Voice::Piano, Voice::Bell, Voice::Piano,
      Comping::Offbeats, Groove::Brushes, 0.12, 11},
-    {"1.mp3", 112, 62, kMajor, {0, 3, 5, 4, 0, 3, 1, 4}, Voice::Marimba, Voice::Bell, Voice::Pluck,
+    {FileName(kMusic[1]), 112, 62, kMajor, {0, 3, 5, 4, 0, 3, 1, 4}, Voice::Marimba, Voice::Bell, Voice::Pluck,
      Comping::Arpeggio, Groove::Shaker, 0.0, 23},
-    {"2.mp3", 84, 68, kMajor, {0, 2, 3, 4, 5, 2, 3, 4}, Voice::Bell, Voice::Marimba, Voice::Pad,
+    {FileName(kMusic[2]), 84, 68, kMajor, {0, 2, 3, 4, 5, 2, 3, 4}, Voice::Bell, Voice::Marimba, Voice::Pad,
      Comping::Sustained, Groove::Sparse, 0.0, 37},
-    {"3.mp3", 118, 67, kMixolydian, {0, 6, 3, 0, 0, 6, 3, 4}, Voice::Lead, Voice::Marimba, Voice::Chip,
+    {FileName(kMusic[3]), 118, 67, kMixolydian, {0, 6, 3, 0, 0, 6, 3, 4}, Voice::Lead, Voice::Marimba, Voice::Chip,
      Comping::Arpeggio, Groove::Bounce, 0.1, 41},
-    {"4.mp3", 94, 64, kDorian, {0, 3, 0, 3, 5, 4, 0, 4}, Voice::Piano, Voice::Lead, Voice::Pluck,
+    {FileName(kMusic[4]), 94, 64, kDorian, {0, 3, 0, 3, 5, 4, 0, 4}, Voice::Piano, Voice::Lead, Voice::Pluck,
      Comping::Offbeats, Groove::Brushes, 0.18, 59},
 };
 

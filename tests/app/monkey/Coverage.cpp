@@ -16,7 +16,7 @@ std::string Coverage::Summary() const {
   text << events << " events in " << runs << " runs, " << virtualSeconds / 60 << " virtual minutes; "
        << frontForms.size() << " screens in front; " << offered.size() - NeverClicked().size() << " of "
        << offered.size() << " offered targets clicked; " << focusedKeys.size() << " focused key kinds; pages";
-  for (int page : pages) text << ' ' << page + 1;
+  for (int page : pages) text << ' ' << page;
   int answers = 0;
   for (const auto& [title, count] : answeredBoxes) answers += count;
   text << "; music panel Top " << panelLowest << " to " << panelHighest << "; " << answers

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <vector>
 
-#include "home/Form1.h"
-#include "home/Form1Design.h"
+#include "home/HomeMenu.h"
+#include "home/MenuDesign.h"
 #include "runtime/Frame.h"
 #include "runtime/Timer.h"
 
@@ -29,7 +29,7 @@ double SnappedOffset(int tile) {
 }
 
 // The frame's Left on screen, whichever page it belongs to.
-double GridLeft(int tile) { return design::TileFrame(tile).left - kPageWidth * design::TilePage(tile); }
+double GridLeft(int tile) { return design::TileFrame(tile).left - kPageWidth * (home::geometry::PageOf(tile) - 1); }
 
 const rt::Timer* FindTimer(const rt::Form& form, std::string_view name) {
   for (const auto& timer : form.Timers())
@@ -52,7 +52,7 @@ bool OffScreen(const rt::Control& control) {
 void Invariants::Check() {
   ++checks_;
   CheckForms();
-  auto* menu = dynamic_cast<const home::Form1*>(app_.Instance("Form1"));
+  auto* menu = dynamic_cast<const home::HomeMenu*>(app_.Instance("Form1"));
   if (menu && menu->Loaded()) CheckHomeMenu(*menu);
   // Noting what is on offer is the costly part, and a sample of the moments finds it all the same.
   if (const rt::Form* front = app_.Front(); front && checks_ % 4 == 0) NoteOffered(*front);
@@ -74,10 +74,10 @@ void Invariants::CheckForms() {
   coverage_.frontForms.insert(app_.Front()->Name());
 }
 
-void Invariants::FindTiles(const home::Form1& menu) {
+void Invariants::FindTiles(const home::HomeMenu& menu) {
   tilesOf_ = &menu;
-  for (int tile = 1; tile <= design::kTileCount; ++tile) {
-    const double page = design::TilePage(tile);
+  for (int tile = 1; tile <= home::geometry::kTileCount; ++tile) {
+    const double page = (home::geometry::PageOf(tile) - 1);
     tiles_[static_cast<std::size_t>(tile - 1)] = TilePlaces{
         menu.Find(design::TileFrameName(tile)),
         menu.Find(design::TilePictureName(tile)),
@@ -93,12 +93,12 @@ void Invariants::FindTiles(const home::Form1& menu) {
   scroll_ = FindTimer(menu, "TimerPage");
 }
 
-void Invariants::CheckHomeMenu(const home::Form1& menu) {
+void Invariants::CheckHomeMenu(const home::HomeMenu& menu) {
   if (tilesOf_ != &menu) FindTiles(menu);
-  if (menu.CurrentPage < 0 || menu.CurrentPage > 3)
-    throw InvariantBroken("CurrentPage is 0 to 3", "it is " + std::to_string(menu.CurrentPage));
-  if (menu.ScreenCode < 1 || menu.ScreenCode > 36)
-    throw InvariantBroken("ScreenCode is 1 to 36", "it is " + std::to_string(menu.ScreenCode));
+  const int page = menu.PagesPart().Page();
+  if (page < 1 || page > 4) throw InvariantBroken("the page is 1 to 4", "it is " + std::to_string(page));
+  if (menu.ZoomPart().ScreenCode() < 1 || menu.ZoomPart().ScreenCode() > 36)
+    throw InvariantBroken("ScreenCode is 1 to 36", "it is " + std::to_string(menu.ZoomPart().ScreenCode()));
   const double panelTop = panel_->Top();
   if (panelTop < 7850 || panelTop > 10050)
     throw InvariantBroken("the music panel's Top stays from 7850 to 10050", "it is " + std::to_string(panelTop));
@@ -110,8 +110,8 @@ void Invariants::CheckHomeMenu(const home::Form1& menu) {
 // Between scrolls every page lies in one piece: its frames on the grid shifted
 // alike, its pictures shifted alike from where the design or the last snap put
 // them, the page on screen exactly in place and the others wholly off screen.
-void Invariants::CheckPagesAtRest(const home::Form1& menu) {
-  constexpr int kPerPage = design::kTilesPerPage;
+void Invariants::CheckPagesAtRest(const home::HomeMenu& menu) {
+  constexpr int kPerPage = home::geometry::kTilesPerPage;
   for (int page = 0; page < 4; ++page) {
     const auto first = tiles_.begin() + page * kPerPage;
     const double frameShift = first->frame->Left() - first->gridLeft;
@@ -128,7 +128,7 @@ void Invariants::CheckPagesAtRest(const home::Form1& menu) {
                               "a tile of page " + std::to_string(page + 1) + " moved up or down");
     }
     const std::string where = "page " + std::to_string(page + 1) + " at rest on page " +
-                              std::to_string(menu.CurrentPage + 1) + ": ";
+                              std::to_string(menu.PagesPart().Page()) + ": ";
     if (!framesAlike || !(designAlike || snapAlike)) {
       std::vector<double> frames, pictures;
       for (auto tile = first; tile != first + kPerPage; ++tile) {
@@ -144,7 +144,7 @@ void Invariants::CheckPagesAtRest(const home::Form1& menu) {
         throw InvariantBroken("page groups keep their shape between scrolls", where + "ShapeHC left its page");
       offScreen &= OffScreen(*marker_);
     }
-    if (page == menu.CurrentPage) {
+    if (page + 1 == menu.PagesPart().Page()) {
       if (std::abs(frameShift) > kSlack || std::abs(pictureShift) > kSlack)
         throw InvariantBroken("the page on screen is in place", where + "frames off by " + std::to_string(frameShift) +
                                                                     ", pictures by " + std::to_string(pictureShift));
@@ -152,7 +152,7 @@ void Invariants::CheckPagesAtRest(const home::Form1& menu) {
       throw InvariantBroken("pages off screen are wholly off screen", where + "a tile shows");
     }
   }
-  coverage_.pages.insert(menu.CurrentPage);
+  coverage_.pages.insert(menu.PagesPart().Page());
 }
 
 void Invariants::NoteOffered(const rt::Form& front) {

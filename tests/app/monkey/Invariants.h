@@ -8,7 +8,7 @@
 #include "runtime/Application.h"
 
 namespace quil::home {
-class Form1;
+class HomeMenu;
 }
 
 namespace quil::test {
@@ -40,8 +40,8 @@ class Invariants : public rt::Observer {
 
  private:
   void CheckForms();
-  void CheckHomeMenu(const home::Form1& menu);
-  void CheckPagesAtRest(const home::Form1& menu);
+  void CheckHomeMenu(const home::HomeMenu& menu);
+  void CheckPagesAtRest(const home::HomeMenu& menu);
   void NoteOffered(const rt::Form& front);
   // The form is the one instance the application holds under its name.
   bool Live(const rt::Form& form) const { return app_.Instance(form.Name()) == &form; }
@@ -56,12 +56,12 @@ class Invariants : public rt::Observer {
     double frameTop;
     double pictureTop;
   };
-  void FindTiles(const home::Form1& menu);
+  void FindTiles(const home::HomeMenu& menu);
 
   const rt::Application& app_;
   Coverage& coverage_;
   long checks_ = 0;
-  const home::Form1* tilesOf_ = nullptr;
+  const home::HomeMenu* tilesOf_ = nullptr;
   std::array<TilePlaces, 48> tiles_{};
   const rt::Control* marker_ = nullptr;
   const rt::Control* panel_ = nullptr;

@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-#include "audio/Effects.h"
+#include "catalogue/Sounds.h"
 #include "home/Playlist.h"
 
 namespace quil::test {
 
 ProgramFolder::ProgramFolder() {
-  namespace fx = audio::effects;
+  namespace fx = catalogue::sounds;
   for (std::string_view effect : {fx::kHover, fx::kClick, fx::kStartup, fx::kNextPage, fx::kGameTile, fx::kForecast,
                                   fx::kNews, fx::kMusicPanelRaise, fx::kMusicPanelLower, fx::kQuilMenuButton,
                                   fx::kStart})

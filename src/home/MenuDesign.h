@@ -4,6 +4,13 @@
 #include <string_view>
 #include <variant>
 
+#include "home/BottomBar.h"
+#include "home/Intro.h"
+#include "home/MusicPanel.h"
+#include "home/Pages.h"
+#include "home/Reveal.h"
+#include "home/Tiles.h"
+#include "home/Zoom.h"
 #include "runtime/Colour.h"
 #include "runtime/Design.h"
 #include "runtime/MessageBox.h"
@@ -17,8 +24,9 @@ class Form;
 // has when the form is created, in tables of one row per control.
 namespace quil::home::design {
 
-inline constexpr int kTileCount = 48;
-inline constexpr int kTilesPerPage = 12;
+// The form's name, under which the program registers and starts it.
+inline constexpr std::string_view kFormName = "Form1";
+inline constexpr const char* kOptionsName = "Quil Options";
 
 // Outline of a tile frame at rest and under the pointer.
 inline constexpr rt::Colour kFrameGrey = 0x00808080;
@@ -36,11 +44,8 @@ struct TileRow {
 };
 
 const TileRow& Tile(int number);
-// Frame of tile N by the grid rule: four columns, three rows, each page 13200 twips further right.
+// Frame of a tile as the design places it: its page's grid, each page a page width further right.
 rt::Rect TileFrame(int number);
-// Left of tile N's frame while its page is on screen.
-double TileColumnLeft(int number);
-int TilePage(int number);  // 0 to 3
 std::string_view TileFrameName(int number);
 std::string_view TilePictureName(int number);
 
@@ -69,9 +74,26 @@ using TileClick = std::variant<NoClick, MessageClick, BroadcastClick, GameClick>
 
 const TileClick& ClickOf(int tile);
 
-extern const std::array<rt::TimerRow, 14> kTimers;
+// Every control and timer a part of the menu uses, by role.
+struct MenuControls {
+  Intro::Controls intro;
+  Reveal::Controls reveal;
+  Tiles::Controls tiles;
+  Pages::Controls pages;
+  Zoom::Controls zoom;
+  BottomBar::Controls bar;
+  MusicPanel::Controls panel;
+  // Hidden, it holds the screen's size as text for the load's check.
+  rt::Label& resolution;
+  // The surfaces that re-arm the hover sound.
+  rt::Image& line;
+  std::array<rt::Image*, 3> barPictures;
+  rt::Timer& menuTrackDelay;
+  rt::Timer& trackChange;
+  rt::Timer& broadcastSilence;
+};
 
 // Creates every control of the design in stacking order, and the timers.
-void Build(rt::Form& form);
+MenuControls Build(rt::Form& form);
 
 }  // namespace quil::home::design

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
-// The sound effects, each relative to the application folder.
-namespace quil::audio::effects {
+// Every sound of the program, each relative to the application folder. The
+// asset tool composes each under its file name and the build makes the files
+// listed here, so a sound is renamed here alone.
+namespace quil::catalogue::sounds {
 
 // Pointer over something that can be clicked.
 inline constexpr std::string_view kHover = "/Sfx/tool_tip_text_BEST2.wav";
@@ -20,4 +23,12 @@ inline constexpr std::string_view kMusicPanelLower = "/Sfx/home_menu_close_butto
 inline constexpr std::string_view kQuilMenuButton = "/Sfx/quil_menu_button.wav";
 inline constexpr std::string_view kStart = "/Sfx/start.wav";
 
-}  // namespace quil::audio::effects
+// The home menu's music, in playlist order: the menu's own track first.
+inline constexpr std::array<std::string_view, 5> kMusic = {
+    "/Music/Menu.mp3", "/Music/1.mp3", "/Music/2.mp3", "/Music/3.mp3", "/Music/4.mp3",
+};
+
+// The name a sound's file has in its folder.
+constexpr std::string_view FileName(std::string_view sound) { return sound.substr(sound.rfind('/') + 1); }
+
+}  // namespace quil::catalogue::sounds
