@@ -25,7 +25,8 @@
 #    and two zooms into a channel screen and back; then the rest, untraced.
 # 5. quil-bench-report reads it all and prints the table.
 # 6. quil-channel-visits visits the channel screens VISITS times on the tests'
-#    virtual clock, painting every frame, and reports its resident memory.
+#    virtual clock, painting every frame, and reports its resident memory;
+#    then 10 times painting at twice the size, against the same figure at 1x.
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
@@ -257,3 +258,11 @@ verdict=ok
 headless=$("$channel_visits" "$visits") || verdict=MISS
 echo
 echo "Channel visits on the tests' virtual clock, every frame painted (target: within 1 MB): $headless $verdict"
+# The same at twice the size: the pictures drawn for it are four times the
+# pixels, so resident memory after every page and 10 visits is held to 1.5x.
+say "10 channel visits at twice the size"
+twice=$("$channel_visits" 10 2) || true
+kib() { sed -n 's/.*and 10 visits: \([0-9]*\) KiB.*/\1/p' <<<"$1"; }
+awk -v one="$(kib "$headless")" -v two="$(kib "$twice")" 'BEGIN {
+  printf "At twice the size, resident memory after every page and 10 visits: %d KiB = %.2fx the 1x figure (target: <= 1.5x) %s\n",
+    two, two / one, two <= 1.5 * one ? "ok" : "MISS" }'

@@ -26,6 +26,7 @@ class ControlPainter {
 
   void Paint(cairo_t* cr, const rt::Control& control);
   void ForgetScaledPictures() { scaled_.Clear(); }
+  void FormInFront() { scaled_.FormInFront(); }
 
  private:
   void PaintImage(cairo_t* cr, const rt::Image& image);

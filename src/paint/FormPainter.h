@@ -38,6 +38,8 @@ class FormPainter {
   // Lets go of the pictures kept scaled for the device: after a change of
   // scale they would never be drawn again.
   void ForgetScaledPictures() { controls_.ForgetScaledPictures(); }
+  // Another form comes to the front: scaled pictures long not drawn are let go.
+  void FormInFront() { controls_.FormInFront(); }
   // Where the tooltip's box lies on the screen; nothing when none is shown.
   std::optional<PixelRect> TooltipBox(const rt::Tooltip& tooltip, int screenWidth, int screenHeight);
 

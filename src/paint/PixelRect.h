@@ -15,6 +15,7 @@ struct PixelRect {
   int height = 0;
 
   bool Contains(int px, int py) const { return px >= x && px < x + width && py >= y && py < y + height; }
+  bool operator==(const PixelRect&) const = default;
 };
 
 inline int TwipsToWholePixels(double twips) { return static_cast<int>(std::lround(rt::TwipsToPixels(twips))); }

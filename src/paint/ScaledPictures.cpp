@@ -32,19 +32,31 @@ void ScaledPictures::ForgetLetGo() {
   });
 }
 
-cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int width, int height) {
-  const Key key{picture.get(), width, height};
-  if (const auto found = scaled_.find(key); found != scaled_.end() && SamePicture(found->second.picture, picture))
+void ScaledPictures::FormInFront() {
+  ++front_;
+  std::erase_if(scaled_, [this](auto& entry) {
+    if (entry.second.drawnIn + 2 >= front_) return false;
+    cairo_surface_destroy(entry.second.surface);
+    return true;
+  });
+}
+
+cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int factor, int width, int height) {
+  const Key key{picture.get(), factor, width, height};
+  if (const auto found = scaled_.find(key); found != scaled_.end() && SamePicture(found->second.picture, picture)) {
+    found->second.drawnIn = front_;
     return found->second.surface;
+  }
   // Only a miss looks for copies of pictures let go, among them one that a new
   // picture at the same address would otherwise be taken for.
   ForgetLetGo();
   if (scaled_.size() >= kMaxKept) Clear();
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   cairo_t* cr = cairo_create(surface);
-  DrawPictureStretched(cr, *picture, PixelRect{0, 0, width, height});
+  // A larger drawing is decoded for the copy alone and let go with it.
+  DrawPictureStretched(cr, factor == 1 ? *picture : *picture->Drawn(factor), PixelRect{0, 0, width, height});
   cairo_destroy(cr);
-  scaled_.emplace(key, Scaled{picture, surface});
+  scaled_.emplace(key, Scaled{picture, surface, front_});
   return surface;
 }
 
@@ -58,12 +70,15 @@ void ScaledPictures::Draw(cairo_t* cr, const rt::PictureRef& picture, const Pixe
   const int width = static_cast<int>(std::lround(right)) - x;
   const int height = static_cast<int>(std::lround(bottom)) - y;
   if (width <= 0 || height <= 0) return;
+  // The device's scale, not the box's stretch, picks the drawing: at scale 1
+  // the screen shows the pictures it always showed.
+  const int factor = picture->FactorFor((right - left) / box.width);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  if (width == picture->Width() && height == picture->Height()) {
+  if (factor == 1 && width == picture->Width() && height == picture->Height()) {
     DrawPicture(cr, *picture, x, y);
   } else {
-    cairo_set_source_surface(cr, SurfaceFor(picture, width, height), x, y);
+    cairo_set_source_surface(cr, SurfaceFor(picture, factor, width, height), x, y);
     cairo_paint(cr);
   }
   cairo_restore(cr);

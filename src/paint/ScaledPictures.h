@@ -12,8 +12,10 @@
 namespace quil::paint {
 
 // Pictures as the device shows them: stretched to their box, and scaled with
-// the screen when it is shown larger or smaller. Each is filtered once per
-// size and the copy kept while the picture lives: a tile picture drawn in
+// the screen when it is shown larger or smaller, from the picture's drawing
+// for the screen's scale (a screen shown twice as large takes the picture
+// drawn twice as large, decoded for the copy alone). Each is filtered once
+// per size and the copy kept while the picture lives and is drawn: a tile picture drawn in
 // every frame of a page scroll is filtered once, not in every frame, and a
 // channel screen's screenshot goes with its screen.
 //
@@ -32,6 +34,11 @@ class ScaledPictures {
   void Draw(cairo_t* cr, const rt::PictureRef& picture, const PixelRect& box);
   // Lets every copy go: once the screen's scale changed, none is drawn again.
   void Clear();
+  // Another form is about to be painted in front: copies drawn since neither
+  // of the last two forms came to the front are let go, such as the intro's
+  // warning after the first visits to a channel screen; the menu's own
+  // outlast a channel screen's visit.
+  void FormInFront();
 
  private:
   struct Scaled {
@@ -39,13 +46,16 @@ class ScaledPictures {
     // whether the picture at the key's address is still this one.
     std::weak_ptr<const rt::Picture> picture;
     cairo_surface_t* surface;
+    unsigned drawnIn;  // the number of the form in front when it was last drawn
   };
-  using Key = std::tuple<const rt::Picture*, int, int>;
+  // The picture, the size of its drawing filtered, and the device size.
+  using Key = std::tuple<const rt::Picture*, int, int, int>;
 
-  cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, int width, int height);
+  cairo_surface_t* SurfaceFor(const rt::PictureRef& picture, int factor, int width, int height);
   void ForgetLetGo();
 
   std::map<Key, Scaled> scaled_;
+  unsigned front_ = 0;
 };
 
 }  // namespace quil::paint

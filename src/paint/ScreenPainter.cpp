@@ -46,7 +46,10 @@ std::vector<PixelRect> ScreenPainter::Update(const rt::Form& front, const rt::To
     tooltip_ = tooltip;
   }
   // Another form's controls may lie where the last one's did.
-  if (&front != paintedForm_) pieces_.Clear();
+  if (&front != paintedForm_) {
+    pieces_.Clear();
+    painter_.FormInFront();
+  }
   paintedForm_ = &front;
   shownPieces_.assign(area.size(), std::nullopt);
   // Small pieces (the arrows' swing, one piece an arrow) each on their own,

@@ -8,6 +8,22 @@
 #include "pictures/PngDecoder.h"
 
 namespace quil::pictures {
+namespace {
+
+rt::Picture::Decoder DecoderOf(const detail::EmbeddedPng& png) {
+  return [&png] { return DecodePng(png.begin, static_cast<std::size_t>(png.end - png.begin)); };
+}
+
+// The larger drawings come with the picture but are decoded only when a
+// screen shown that large asks for them.
+std::vector<rt::Picture::Decoder> LargerDrawings(const detail::EmbeddedPicture& e) {
+  std::vector<rt::Picture::Decoder> larger;
+  for (int factor = 2; factor <= detail::kDrawnSizes && e.drawn[factor - 1].begin; ++factor)
+    larger.push_back(DecoderOf(e.drawn[factor - 1]));
+  return larger;
+}
+
+}  // namespace
 
 rt::PictureRef Picture(std::string_view name) {
   using detail::kEmbeddedPictureCount;
@@ -25,9 +41,8 @@ rt::PictureRef Picture(std::string_view name) {
   auto& slot = made[static_cast<std::size_t>(entry - first)];
   if (rt::PictureRef held = slot.lock()) return held;
   const auto& e = *entry;
-  rt::PictureRef picture = std::make_shared<const rt::Picture>(
-      e.width, e.height, [&e] { return DecodePng(e.begin, static_cast<std::size_t>(e.end - e.begin)); },
-      rt::Picture::HotSpot{e.hotX, e.hotY});
+  rt::PictureRef picture = std::make_shared<const rt::Picture>(e.width, e.height, DecoderOf(e.drawn[0]),
+                                                               rt::Picture::HotSpot{e.hotX, e.hotY}, LargerDrawings(e));
   slot = picture;
   return picture;
 }

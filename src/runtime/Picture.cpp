@@ -1,6 +1,7 @@
 #include "runtime/Picture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace quil::rt {
@@ -11,8 +12,20 @@ Picture::Picture(int width, int height, Pixels32 pixels, HotSpot hotSpot)
     throw std::invalid_argument("picture pixel count does not match its size");
 }
 
-Picture::Picture(int width, int height, Decoder decoder, HotSpot hotSpot)
-    : width_(width), height_(height), hotSpot_(hotSpot), decoder_(std::move(decoder)) {}
+Picture::Picture(int width, int height, Decoder decoder, HotSpot hotSpot, std::vector<Decoder> larger)
+    : width_(width), height_(height), hotSpot_(hotSpot), decoder_(std::move(decoder)), larger_(std::move(larger)) {}
+
+int Picture::FactorFor(double scale) const {
+  // A scale computed from a window's size may land a hair above a whole one.
+  constexpr double kHair = 1e-6;
+  const int largest = static_cast<int>(larger_.size()) + 1;
+  return std::clamp(static_cast<int>(std::ceil(scale - kHair)), 1, largest);
+}
+
+std::shared_ptr<const Picture> Picture::Drawn(int factor) const {
+  return std::make_shared<const Picture>(width_ * factor, height_ * factor, larger_.at(factor - 2),
+                                         HotSpot{hotSpot_.x * factor, hotSpot_.y * factor});
+}
 
 const Picture::Pixels32& Picture::Pixels() const {
   if (decoder_) {

@@ -18,6 +18,8 @@ struct PictureHotSpot {
 // after row without padding: the format Cairo paints from directly.
 // The pixels may be decoded lazily: the size is known up front, the decoder
 // runs on the first call to Pixels().
+// A picture may come with larger drawings of itself for screens shown larger,
+// each decoded only when asked for and kept only by whoever asked.
 class Picture {
  public:
   using Pixels32 = std::vector<std::uint32_t>;
@@ -26,11 +28,23 @@ class Picture {
   using HotSpot = PictureHotSpot;
 
   Picture(int width, int height, Pixels32 pixels, HotSpot hotSpot = {});
-  Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {});
+  // `larger`: the decoders of the same picture drawn at twice its size, three
+  // times, and so on.
+  Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {}, std::vector<Decoder> larger = {});
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   HotSpot Hot() const { return hotSpot_; }
+
+  // How many times its size the drawing to show with `scale` device pixels
+  // to each of its own is: the smallest drawn at or above that scale, so it
+  // is only ever filtered down (the largest when none reaches it); 1, the
+  // picture itself, at scale 1 and below.
+  int FactorFor(double scale) const;
+  // The picture drawn `factor` times as large (2 or more, as FactorFor gives),
+  // its hot spot with it, decoded on first use: the caller holds it as long
+  // as it needs its pixels.
+  std::shared_ptr<const Picture> Drawn(int factor) const;
 
   const Pixels32& Pixels() const;
   std::uint32_t PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * width_ + x]; }
@@ -42,6 +56,7 @@ class Picture {
   HotSpot hotSpot_;
   mutable Decoder decoder_;
   mutable Pixels32 pixels_;
+  std::vector<Decoder> larger_;
 };
 
 using PictureRef = std::shared_ptr<const Picture>;

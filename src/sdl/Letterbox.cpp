@@ -43,9 +43,12 @@ PixelPoint Letterbox::ToWindow(PixelPoint screen) const {
 }
 
 double ComfortableScale(int areaWidth, int areaHeight) {
-  const double fits = std::min(kComfortableShare * areaWidth / paint::kScreenWidth,
-                               kComfortableShare * areaHeight / paint::kScreenHeight);
-  return std::floor(fits / kScaleStep) * kScaleStep;
+  return LargestScaleWithin(kComfortableShare * areaWidth, kComfortableShare * areaHeight);
+}
+
+double LargestScaleWithin(double areaWidth, double areaHeight) {
+  const double fits = std::min(areaWidth / paint::kScreenWidth, areaHeight / paint::kScreenHeight);
+  return std::max(0.0, std::floor(fits / kScaleStep) * kScaleStep);
 }
 
 }  // namespace quil::sdl

@@ -42,5 +42,8 @@ class Letterbox {
 // work area of this size with room to spare for its frame and the desktop
 // around it. Below 1 the area is too small for the menu at its own size.
 double ComfortableScale(int areaWidth, int areaHeight);
+// The largest scale, in quarter steps, at which the screen's window fills at
+// most an area of this size; 0 when not even a quarter step fits.
+double LargestScaleWithin(double areaWidth, double areaHeight);
 
 }  // namespace quil::sdl

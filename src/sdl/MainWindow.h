@@ -41,18 +41,40 @@ class MainWindow {
   // painter's number for each piece it keeps.
   void Show(const paint::Canvas& screen, std::span<const paint::PixelRect> pieces,
             std::span<const std::optional<paint::PaintedPieces::Number>> kept = {});
-  // Takes the window's size as it is now, and with it the screen's scale.
+  // Takes the window's size as it is now, and with it the screen's scale; a
+  // window grown past the work area of its monitor is brought back inside it.
   void Resized();
-  // Between fullscreen and the window it was; nothing for an unscaled screen.
+  // A window just shown or given back from fullscreen that the window manager
+  // placed partly off the work area is brought back inside it.
+  void Moved();
+  // Between fullscreen on its monitor and the window it was, the pointer kept
+  // on its point of the screen; nothing for an unscaled screen.
   void ToggleFullscreen();
+  // While F11 changes the window's size, the point of the screen the pointer
+  // is kept on: the window moving under the pointer is no move of the user's.
+  std::optional<PixelPoint> HeldPointer() const;
 
  private:
-  // Fills the screen with the window, or puts it back in its place.
+  // Fills the monitor with the window, or puts it back in its place.
   void Cover(bool whole);
+  // The window, with its frame, moved and shrunk into its monitor's work area.
+  void KeepOnScreen();
+  // The window made no larger than the largest scale that fits the work area.
+  void FitAskedScale();
+  // The monitor the window is on, or will open on.
+  int Monitor() const;
 
   WindowOptions options_;
   Letterbox letterbox_;
-  SDL_Rect windowed_{};
+  int monitor_ = 0;
+  paint::PixelRect windowed_{};
+  // The point of the screen the pointer was on when F11 was pressed, until
+  // the window reaches `heldFor_`'s size.
+  mutable std::optional<PixelPoint> heldPointer_;
+  Uint64 heldSince_ = 0;
+  // When the window was last shown or given back from fullscreen.
+  Uint64 placedSince_ = 0;
+  paint::PixelRect heldFor_{};
   bool fullscreen_ = false;
   bool managed_ = true;
   std::unique_ptr<SdlWindow> window_;

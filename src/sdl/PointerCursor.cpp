@@ -33,7 +33,9 @@ void PointerCursor::Make() {
   cursor_ = nullptr;
   hidden_ = picture_ && picture_->FullyTransparent();
   if (picture_ && !hidden_) {
-    const rt::PictureRef shown = scale_ == 1 ? picture_ : paint::ScaledPicture(*picture_, scale_);
+    const int factor = picture_->FactorFor(scale_);
+    const rt::PictureRef drawn = factor == 1 ? picture_ : picture_->Drawn(factor);
+    const rt::PictureRef shown = scale_ == 1 ? picture_ : paint::ScaledPicture(*drawn, scale_ / factor);
     if (SurfacePtr surface = StraightAlphaSurface(*shown)) {
       const rt::Picture::HotSpot hot = shown->Hot();
       cursor_ = SDL_CreateColorCursor(surface.get(), std::clamp(hot.x, 0, shown->Width() - 1),

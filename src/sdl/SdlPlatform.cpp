@@ -201,6 +201,8 @@ std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
 // The bars beside the screen are no part of it: the pointer there is off the
 // screen. A button let go there still ends the press that began on the screen.
 std::optional<rt::InputEvent> SdlPlatform::PointerAt(rt::InputEvent::Type type, int x, int y) {
+  if (const auto held = window_.HeldPointer(); held && type == rt::InputEvent::Type::PointerMove)
+    return Pointer(type, *held);
   if (type == rt::InputEvent::Type::PointerUp) return Pointer(type, window_.Place().ToScreenBeyond(x, y));
   if (const auto at = window_.Place().ToScreen(x, y)) return Pointer(type, *at);
   return std::nullopt;
@@ -222,6 +224,9 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
       return std::nullopt;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       Resized();
+      return std::nullopt;
+    case SDL_WINDOWEVENT_MOVED:
+      window_.Moved();
       return std::nullopt;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SHOWN:

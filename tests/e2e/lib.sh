@@ -142,11 +142,11 @@ app_folder() {
   echo "$app/$(basename "$E2E_PROGRAM")"
 }
 
-# start_program [PROGRAM [ARGUMENT...]]: runs it on the current display with
-# its sound written to $E2E_WORK/sound.raw.
+# start_program [PROGRAM [OPTION...]]: runs it on the current display with its
+# sound written to $E2E_WORK/sound.raw.
 start_program() {
   local program=${1:-$E2E_PROGRAM}
-  shift || true
+  shift $(($# > 0))
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_WORK/sound.raw" \
     "$program" "$@" >"$E2E_WORK/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!

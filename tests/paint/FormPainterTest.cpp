@@ -295,5 +295,38 @@ TEST_F(FormPainterTest, AtTwiceTheScaleEverythingIsDrawnAtTheDevicesSize) {
   EXPECT_TRUE(blended) << "a filter, not a copy of the nearest pixel";
 }
 
+
+// A red picture whose drawing twice as large is green, so that the screen
+// shows which drawing its scale took.
+class TwoDrawingsScreen : public rt::Form {
+ public:
+  explicit TwoDrawingsScreen(rt::Application& app) : Form(app, "TwoDrawingsScreen") {
+    auto picture = std::make_shared<rt::Picture>(
+        10, 10, [] { return rt::Picture::Pixels32(100, kRedArgb); }, rt::Picture::HotSpot{},
+        std::vector<rt::Picture::Decoder>{[] { return rt::Picture::Pixels32(400, kGreenArgb); }});
+    Add<rt::Image>("OwnSize", PxRect(100, 100, 10, 10), picture);
+    Add<rt::Image>("Stretched", PxRect(200, 100, 30, 20), picture, true);
+  }
+};
+
+// At scale 1 the screen shows the pictures it always showed; larger, each
+// picture comes from its drawing at or above the scale, filtered down.
+TEST(FormPainterDrawingsTest, AScreenShownLargerTakesThePicturesDrawnLarger) {
+  FakePlatform platform;
+  rt::Application app(platform);
+  TwoDrawingsScreen form(app);
+  for (const double scale : {1.0, 1.5, 2.0}) {
+    SCOPED_TRACE(scale);
+    const std::vector<std::uint32_t> pixels = paint::PaintToPixels(form, {}, scale);
+    const auto at = [&](int x, int y) {
+      const auto row = static_cast<std::size_t>(y * scale) * static_cast<std::size_t>(800 * scale);
+      return RgbOf(pixels.at(row + static_cast<std::size_t>(x * scale)));
+    };
+    const Rgb expected = RgbOfColour(scale == 1 ? kRed : kGreen);
+    EXPECT_EQ(at(105, 105), expected) << "own size";
+    EXPECT_EQ(at(215, 110), expected) << "stretched";
+  }
+}
+
 }  // namespace
 }  // namespace quil::test

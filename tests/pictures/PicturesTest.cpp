@@ -39,10 +39,9 @@ TEST(Pictures, UnknownNamesGiveNothing) {
 }
 
 // The run-time decoder must give exactly the PNG's colours, premultiplied.
-void ExpectSamePixels(const std::string& name) {
-  SCOPED_TRACE(name);
-  PngFile png = LoadPicture(name);
-  rt::PictureRef picture = Picture(name);
+void ExpectSamePixels(const rt::Picture* picture, const std::string& file) {
+  SCOPED_TRACE(file);
+  PngFile png = LoadPicture(file);
   ASSERT_NE(picture, nullptr);
   ASSERT_EQ(picture->Pixels().size(), static_cast<std::size_t>(png.width) * png.height);
   int mismatches = 0;
@@ -59,7 +58,23 @@ void ExpectSamePixels(const std::string& name) {
 
 TEST(Pictures, DecodedPixelsMatchThePngFiles) {
   for (const char* name : {"PointerHand", "ImageAR", "ImageExit", "Shape20Image", "FormBlitz2Screenshot", "Image3"})
-    ExpectSamePixels(name);
+    ExpectSamePixels(Picture(name).get(), name);
+}
+
+// A screen shown larger takes the drawing at or above its scale, the one drawn
+// at that size, its hot spot with it; at scale 1 the picture itself.
+TEST(Pictures, ScreensShownLargerTakeTheDrawingAtOrAboveTheirScale) {
+  rt::PictureRef exit = Picture("ImageExit");
+  EXPECT_EQ(exit->FactorFor(1), 1);
+  EXPECT_EQ(exit->FactorFor(0.75), 1);
+  EXPECT_EQ(exit->FactorFor(1.25), 2);
+  EXPECT_EQ(exit->FactorFor(2.0000000001), 2) << "a hair past a whole scale";
+  EXPECT_EQ(exit->FactorFor(2.4), 3);
+  EXPECT_EQ(exit->FactorFor(5), 3) << "the largest drawn, past it";
+  ExpectSamePixels(exit->Drawn(2).get(), "2x/ImageExit");
+  ExpectSamePixels(exit->Drawn(3).get(), "3x/ImageExit");
+  EXPECT_EQ(Picture("PointerHand")->Drawn(3)->Hot().x, 30);
+  EXPECT_EQ(Picture("AppIcon48")->FactorFor(2), 1) << "drawn at its own size only";
 }
 
 TEST(Pictures, PointerHotSpots) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "PlatformEvents.h"
 #include "XvfbServer.h"
@@ -63,6 +65,13 @@ class ScaledWindowTest : public ::testing::Test {
     return colours;
   }
 
+  std::pair<int, int> PointerOnDesktop() const {
+    std::pair<int, int> at{-1, -1};
+    const std::string where = server_->Output("xdotool getmouselocation");
+    std::sscanf(where.c_str(), "x:%d y:%d", &at.first, &at.second);
+    return at;
+  }
+
   static XvfbServer* server_;
   sdl::SdlPlatform platform_{sdl::WindowOptions{.scaled = true}};
   rt::Application app_{platform_};
@@ -103,19 +112,30 @@ TEST_F(ScaledWindowTest, ANarrowerWindowKeepsTheShapeBetweenBarsThatAreNoPartOfT
   EXPECT_EQ(moved->y, 599);
 }
 
-TEST_F(ScaledWindowTest, F11FillsTheDesktopWithBarsAndF11AgainGivesTheWindowBack) {
-  server_->Run("xdotool mousemove 800 500 key F11");
+// The pointer stays on its point of the screen both ways, at screen pixel
+// (67, 100): the form sees no move to anywhere else.
+TEST_F(ScaledWindowTest, F11FillsTheDesktopWithBarsAndF11AgainGivesTheWindowBackThePointerKeptInPlace) {
+  server_->Run("xdotool mousemove 300 200");
+  ASSERT_TRUE(WaitFor([](const rt::InputEvent& e) { return e.type == Type::PointerMove; }));
+  server_->Run("xdotool key F11");
   std::vector<rt::InputEvent> events = Collect(500);
   // 1000 / 600 of the screen's size: 1333 wide, 133 pixels of bar on each side.
   EXPECT_EQ(DesktopAt({{132, 500}, {133, 500}, {800, 2}, {1465, 500}, {1466, 500}}),
             (std::vector<rt::Rgb>{kBlack, kGreen, kGreen, kGreen, kBlack}));
+  EXPECT_EQ(PointerOnDesktop(), (std::pair{245, 167}));
 
   server_->Run("xdotool key F11");
   const std::vector<rt::InputEvent> more = Collect(500);
   events.insert(events.end(), more.begin(), more.end());
   EXPECT_EQ(DesktopAt({{199, 500}, {200, 50}, {1399, 949}, {1400, 949}}),
             (std::vector<rt::Rgb>{kBlack, kGreen, kGreen, kBlack}));
-  for (const rt::InputEvent& e : events) EXPECT_NE(e.keyCode, 122) << "F11 reached the form";
+  EXPECT_EQ(PointerOnDesktop(), (std::pair{301, 200}));
+  for (const rt::InputEvent& e : events) {
+    EXPECT_NE(e.keyCode, 122) << "F11 reached the form";
+    if (e.type == Type::PointerMove) {
+      EXPECT_EQ(std::pair(e.x, e.y), (std::pair{67.0, 100.0})) << "a move elsewhere";
+    }
+  }
 }
 
 }  // namespace

@@ -66,9 +66,10 @@ int XvfbServer::Run(const std::string& command) const {
   return std::system(("DISPLAY=" + display_ + " " + command).c_str());
 }
 
-std::string XvfbServer::Capture() const {
-  const std::string command = "DISPLAY=" + display_ + " import -silent -window root -depth 8 rgb:-";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+std::string XvfbServer::Capture() const { return Output("import -silent -window root -depth 8 rgb:-"); }
+
+std::string XvfbServer::Output(const std::string& command) const {
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(("DISPLAY=" + display_ + " " + command).c_str(), "r"), pclose);
   if (!pipe) return {};
   std::string bytes;
   char chunk[65536];

@@ -20,6 +20,8 @@ class XvfbServer {
   const std::string& Display() const { return display_; }
   // Runs a shell command against this server; its exit status.
   int Run(const std::string& command) const;
+  // What a shell command against this server prints.
+  std::string Output(const std::string& command) const;
   // The screen's pixels as RGB bytes, read back from the server.
   std::string Capture() const;
   // The items of a 32-bit CARDINAL property of the first top-level window

@@ -39,10 +39,7 @@ void TabOutline(cairo_t* cr, double column) {
   cairo_close_path(cr);
 }
 
-Surface Banner(const BannerStyle& style) {
-  Surface s = NewSurface(kWidth, kHeight);
-  Context c = Draw(s);
-  cairo_t* cr = c.get();
+void DrawBanner(cairo_t* cr, const BannerStyle& style) {
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   SetColour(cr, Bgr(style.blend));
   cairo_paint(cr);
@@ -55,13 +52,15 @@ Surface Banner(const BannerStyle& style) {
   TabOutline(cr, style.tabColumn);
   SetColour(cr, Bgr(style.tab));
   cairo_fill(cr);
-  return s;
 }
 
 }  // namespace
 
 void AddBanners(PictureSet& set) {
-  for (const auto& style : kBanners) set.push_back({style.name, Banner(style)});
+  for (const auto& style : kBanners)
+    set.push_back({style.name, AtEverySize([&](int factor) {
+                     return Drawn(kWidth, kHeight, factor, [&](cairo_t* cr) { DrawBanner(cr, style); });
+                   })});
 }
 
 }  // namespace quil::assetgen

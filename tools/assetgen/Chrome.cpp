@@ -13,11 +13,8 @@ using namespace palette;
 
 // The top edge of the bottom bar: high at the sides where the round buttons
 // sit, dipping in the middle under the menu title.
-Surface BarEdge() {
+void BarEdge(cairo_t* cr) {
   const double w = 871, high = 8, low = 50, troughStart = 170, troughEnd = 640, slope = 90;
-  Surface s = NewSurface(871, 63);
-  Context c = Draw(s);
-  cairo_t* cr = c.get();
   auto edge = [&] {
     cairo_move_to(cr, 0, high);
     cairo_line_to(cr, troughStart, high);
@@ -44,23 +41,16 @@ Surface BarEdge() {
   SetColour(cr, kTeal);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
-  return s;
 }
 
-Surface GreyBar() {
-  Surface s = NewSurface(810, 162);
-  Context c = Draw(s);
-  SetColour(c.get(), kBar);
-  cairo_paint(c.get());
-  return s;
+void GreyBar(cairo_t* cr) {
+  SetColour(cr, kBar);
+  cairo_paint(cr);
 }
 
 // The grey curve that runs in along the bottom and bends up around the left
 // side of the message-board button; mirrored, it wraps the options button.
-Surface CurveLine() {
-  Surface s = NewSurface(222, 153);
-  Context c = Draw(s);
-  cairo_t* cr = c.get();
+void CurveLine(cairo_t* cr) {
   const double cx = 82.5, cy = 74.5, r = 66;
   cairo_move_to(cr, 222, cy + r);
   cairo_line_to(cr, cx, cy + r);
@@ -69,7 +59,6 @@ Surface CurveLine() {
   cairo_set_line_width(cr, 3);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);
-  return s;
 }
 
 void GlossyPill(cairo_t* cr, double w, double h, Rgb rim) {
@@ -84,17 +73,9 @@ void GlossyPill(cairo_t* cr, double w, double h, Rgb rim) {
   cairo_fill(cr);
 }
 
-Surface ChannelButton() {
-  Surface s = NewSurface(118, 33);
-  Context c = Draw(s);
-  GlossyPill(c.get(), 118, 33, kSkyBlue);
-  return s;
-}
+void ChannelButton(cairo_t* cr) { GlossyPill(cr, 118, 33, kSkyBlue); }
 
-Surface ExitButton() {
-  Surface s = NewSurface(118, 33);
-  Context c = Draw(s);
-  cairo_t* cr = c.get();
+void ExitButton(cairo_t* cr) {
   RoundedRect(cr, 1.5, 1.5, 115, 30, 12);
   VerticalGradient(cr, 0, 33, kWhite, kPaleBlue);
   cairo_fill_preserve(cr);
@@ -105,21 +86,12 @@ Surface ExitButton() {
   SetColour(cr, kWhite, 0.75);
   cairo_fill(cr);
   PlaceText(cr, "Exit", {.font = "Nimbus Sans Bold", .fill = kLabelGrey}, 17, 59, 17, true);
-  return s;
 }
 
-Surface QuilLabel() {
-  Surface s = NewSurface(45, 27);
-  Context c = Draw(s);
-  FitText(c.get(), "Quil", {.font = "Comfortaa Bold", .fill = Hex(0x8A8A8A)}, 1, 2, 43, 23);
-  return s;
-}
+void QuilLabel(cairo_t* cr) { FitText(cr, "Quil", {.font = "Comfortaa Bold", .fill = Hex(0x8A8A8A)}, 1, 2, 43, 23); }
 
 // The health-and-safety screen; prompt brightness 0 leaves the prompt out.
-Surface Warning(double promptBrightness) {
-  Surface s = NewSurface(451, 337);
-  Context c = Draw(s);
-  cairo_t* cr = c.get();
+void Warning(cairo_t* cr, double promptBrightness) {
   SetColour(cr, {0, 0, 0});
   cairo_paint(cr);
 
@@ -155,24 +127,37 @@ Surface Warning(double promptBrightness) {
   if (promptBrightness > 0)
     PlaceText(cr, "Click anywhere to continue.", {.font = "Nimbus Sans", .fill = Mix({0, 0, 0}, kWhite, promptBrightness)},
               16, 225.5, 282, true);
-  return s;
 }
+
+struct ChromePicture {
+  const char* name;
+  int width, height;
+  std::function<void(cairo_t*)> draw;
+  bool mirrored = false;
+};
+
+const ChromePicture kChrome[] = {
+    {"ImageLine", 871, 63, BarEdge},
+    {"ImageGreyBar", 810, 162, GreyBar},
+    {"ImageCurveLine1", 222, 153, CurveLine, true},
+    {"ImageCurveLine2", 222, 153, CurveLine},
+    {"ImageLabelQuil", 45, 27, QuilLabel},
+    {"ImageExit", 118, 33, ExitButton},
+    {"ChannelButton", 118, 33, ChannelButton},
+    {"Image1", 451, 337, [](cairo_t* cr) { Warning(cr, 0); }},
+    {"Image2", 451, 337, [](cairo_t* cr) { Warning(cr, 0.3); }},
+    {"Image6", 451, 337, [](cairo_t* cr) { Warning(cr, 0.62); }},
+    {"Image3", 451, 337, [](cairo_t* cr) { Warning(cr, 1.0); }},
+};
 
 }  // namespace
 
 void AddChrome(PictureSet& set) {
-  set.push_back({"ImageLine", BarEdge()});
-  set.push_back({"ImageGreyBar", GreyBar()});
-  Surface curve = CurveLine();
-  set.push_back({"ImageCurveLine1", Mirrored(curve)});
-  set.push_back({"ImageCurveLine2", std::move(curve)});
-  set.push_back({"ImageLabelQuil", QuilLabel()});
-  set.push_back({"ImageExit", ExitButton()});
-  set.push_back({"ChannelButton", ChannelButton()});
-  set.push_back({"Image1", Warning(0)});
-  set.push_back({"Image2", Warning(0.3)});
-  set.push_back({"Image6", Warning(0.62)});
-  set.push_back({"Image3", Warning(1.0)});
+  for (const ChromePicture& picture : kChrome)
+    set.push_back({picture.name, AtEverySize([&](int factor) {
+                     Surface drawn = Drawn(picture.width, picture.height, factor, picture.draw);
+                     return picture.mirrored ? Mirrored(drawn) : std::move(drawn);
+                   })});
 }
 
 }  // namespace quil::assetgen

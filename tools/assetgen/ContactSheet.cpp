@@ -34,7 +34,7 @@ void WriteContactSheet(const PictureSet& set, const std::filesystem::path& file)
   std::vector<Placed> placed;
   double x = kGap, y = kGap, rowHeight = 0;
   for (const auto& p : set) {
-    double w = WidthOf(p.surface), h = HeightOf(p.surface);
+    double w = WidthOf(p.drawn.front()), h = HeightOf(p.drawn.front());
     double scale = std::min(1.0, kMaxCell / w);
     // Tiny pictures are enlarged so their details can be judged.
     if (w <= 48 && h <= 48) scale = 2;
@@ -57,12 +57,12 @@ void WriteContactSheet(const PictureSet& set, const std::filesystem::path& file)
   cairo_paint(cr);
   TextStyle label{.font = "DejaVu Sans 9", .fill = Hex(0x333333)};
   for (const auto& item : placed) {
-    double w = WidthOf(item.picture->surface) * item.scale, h = HeightOf(item.picture->surface) * item.scale;
+    double w = WidthOf(item.picture->drawn.front()) * item.scale, h = HeightOf(item.picture->drawn.front()) * item.scale;
     Checker(cr, item.x, item.y, w, h);
     cairo_save(cr);
     cairo_translate(cr, item.x, item.y);
     cairo_scale(cr, item.scale, item.scale);
-    cairo_set_source_surface(cr, item.picture->surface.get(), 0, 0);
+    cairo_set_source_surface(cr, item.picture->drawn.front().get(), 0, 0);
     if (item.scale > 1) cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
     cairo_restore(cr);

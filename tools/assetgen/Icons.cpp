@@ -16,6 +16,8 @@ struct IconSource {
   int width, height;
   bool mirrored;
   int hotX, hotY;
+  // The window icon's sizes go to the desktop as they are; the screens never show them larger.
+  bool onScreen = true;
 };
 
 constexpr IconSource kIcons[] = {
@@ -24,10 +26,10 @@ constexpr IconSource kIcons[] = {
     {"ImageAL", "arrow.svg", 33, 48, true, 0, 0},
     {"ImageMail", "envelope.svg", 43, 28, false, 0, 0},
     {"ChannelIcon", "console.svg", 32, 32, false, 0, 0},
-    {"AppIcon48", "app-icon.svg", 48, 48, false, 0, 0},
-    {"AppIcon32", "app-icon.svg", 32, 32, false, 0, 0},
-    {"AppIcon24", "app-icon.svg", 24, 24, false, 0, 0},
-    {"AppIcon16", "app-icon.svg", 16, 16, false, 0, 0},
+    {"AppIcon48", "app-icon.svg", 48, 48, false, 0, 0, false},
+    {"AppIcon32", "app-icon.svg", 32, 32, false, 0, 0, false},
+    {"AppIcon24", "app-icon.svg", 24, 24, false, 0, 0, false},
+    {"AppIcon16", "app-icon.svg", 16, 16, false, 0, 0, false},
 };
 
 Surface Render(const std::filesystem::path& file, int width, int height) {
@@ -51,8 +53,8 @@ Surface Render(const std::filesystem::path& file, int width, int height) {
   return s;
 }
 
-Surface Render(const IconSource& icon, const std::filesystem::path& svgDir) {
-  Surface s = Render(svgDir / icon.file, icon.width, icon.height);
+Surface Render(const IconSource& icon, const std::filesystem::path& svgDir, int factor) {
+  Surface s = Render(svgDir / icon.file, icon.width * factor, icon.height * factor);
   // librsvg refuses a mirroring transform, so the mirror is made afterwards.
   return icon.mirrored ? Mirrored(s) : std::move(s);
 }
@@ -60,8 +62,15 @@ Surface Render(const IconSource& icon, const std::filesystem::path& svgDir) {
 }  // namespace
 
 void AddIcons(PictureSet& set, const std::filesystem::path& svgDir) {
-  for (const auto& icon : kIcons) set.push_back({icon.name, Render(icon, svgDir), icon.hotX, icon.hotY});
-  set.push_back({"PointerBlank", NewSurface(32, 32)});
+  for (const auto& icon : kIcons) {
+    std::vector<Surface> drawn;
+    if (icon.onScreen)
+      drawn = AtEverySize([&](int factor) { return Render(icon, svgDir, factor); });
+    else
+      drawn.push_back(Render(icon, svgDir, 1));
+    set.push_back({icon.name, std::move(drawn), icon.hotX, icon.hotY});
+  }
+  set.push_back({"PointerBlank", AtEverySize([](int factor) { return NewSurface(32 * factor, 32 * factor); })});
 }
 
 void WriteIcon(const std::filesystem::path& svg, int size, const std::filesystem::path& png) {

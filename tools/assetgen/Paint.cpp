@@ -1,10 +1,14 @@
 #include "Paint.h"
 
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <sstream>
+#include <stdexcept>
+#include <strings.h>
 
 namespace quil::assetgen {
 
@@ -67,7 +71,15 @@ void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int poi
   cairo_close_path(cr);
 }
 
-Surface Pixelated(int width, int height, int scale, const std::function<void(cairo_t*, int, int)>& draw) {
+Surface Drawn(int width, int height, int factor, const std::function<void(cairo_t*)>& draw) {
+  Surface s = NewSurface(width * factor, height * factor);
+  Context c = Draw(s);
+  cairo_scale(c.get(), factor, factor);
+  draw(c.get());
+  return s;
+}
+
+Surface Pixelated(int width, int height, int scale, int factor, const std::function<void(cairo_t*, int, int)>& draw) {
   int lw = (width + scale - 1) / scale, lh = (height + scale - 1) / scale;
   Surface small = NewSurface(lw, lh);
   {
@@ -75,9 +87,9 @@ Surface Pixelated(int width, int height, int scale, const std::function<void(cai
     cairo_set_antialias(c.get(), CAIRO_ANTIALIAS_NONE);
     draw(c.get(), lw, lh);
   }
-  Surface big = NewSurface(width, height);
+  Surface big = NewSurface(width * factor, height * factor);
   Context c = Draw(big);
-  cairo_scale(c.get(), scale, scale);
+  cairo_scale(c.get(), scale * factor, scale * factor);
   cairo_set_source_surface(c.get(), small.get(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(c.get()), CAIRO_FILTER_NEAREST);
   cairo_paint(c.get());
@@ -91,6 +103,34 @@ struct LayoutDeleter {
 };
 using Layout = std::unique_ptr<PangoLayout, LayoutDeleter>;
 
+bool Installed(const char* family) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  bool same = false;
+  FcChar8* found = nullptr;
+  for (int i = 0; match && !same && FcPatternGetString(match, FC_FAMILY, i, &found) == FcResultMatch; ++i)
+    same = strcasecmp(reinterpret_cast<const char*>(found), family) == 0;
+  if (match) FcPatternDestroy(match);
+  FcPatternDestroy(pattern);
+  return same;
+}
+
+// A picture must come out the same on every machine that draws it, so a face
+// that fontconfig would quietly replace by another family stops the drawing.
+void RequireFace(const PangoFontDescription* desc) {
+  static std::set<std::string> present;
+  const char* family = pango_font_description_get_family(desc);
+  if (!family || present.contains(family)) return;
+  if (!Installed(family))
+    throw std::runtime_error(std::string("the font family \"") + family +
+                             "\" is not installed (scripts/install-deps brings every face the pictures use)");
+  present.insert(family);
+}
+
 Layout MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& style, double size) {
   Layout layout(pango_cairo_create_layout(cr));
   if (style.crisp) {
@@ -102,6 +142,7 @@ Layout MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& style, do
     pango_layout_context_changed(layout.get());
   }
   PangoFontDescription* desc = pango_font_description_from_string(style.font.c_str());
+  RequireFace(desc);
   pango_font_description_set_absolute_size(desc, size * PANGO_SCALE);
   pango_layout_set_font_description(layout.get(), desc);
   pango_font_description_free(desc);

@@ -50,9 +50,16 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void VerticalGradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);
 void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double turn = 0);
 
+// A picture of width x height drawn `factor` times as large: `draw` works in
+// the picture's own pixels and Cairo draws them at the larger size, so the
+// larger picture gains detail rather than being enlarged.
+Surface Drawn(int width, int height, int factor, const std::function<void(cairo_t*)>& draw);
+
 // Pixel-art drawing: the scene is drawn at 1/scale of the picture's size with
-// hard edges, then enlarged so every art pixel becomes a scale x scale block.
-Surface Pixelated(int width, int height, int scale, const std::function<void(cairo_t*, int, int)>& draw);
+// hard edges, then enlarged so every art pixel becomes a scale x scale block;
+// drawn `factor` times as large, each art pixel is a block `factor` times as
+// wide, so its pixels stay crisp.
+Surface Pixelated(int width, int height, int scale, int factor, const std::function<void(cairo_t*, int, int)>& draw);
 
 struct TextStyle {
   std::string font;           // Pango family and weight, e.g. "Bebas Neue Bold"

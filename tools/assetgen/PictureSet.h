@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,11 +9,18 @@
 
 namespace quil::assetgen {
 
+// The sizes a picture the screens show is drawn at, as multiples of its own:
+// a screen shown larger takes the smallest at or above its scale.
+inline constexpr int kDrawnSizes = 3;
+
 struct NamedPicture {
   std::string name;  // the control or tile that shows it
-  Surface surface;
-  int hotX = 0, hotY = 0;  // for pointer pictures
+  std::vector<Surface> drawn;  // at its own size, then twice and three times it where drawn larger
+  int hotX = 0, hotY = 0;  // for pointer pictures, at its own size
 };
+
+// The picture drawn at each of the sizes: `draw` makes it at `factor` times its own.
+std::vector<Surface> AtEverySize(const std::function<Surface(int factor)>& draw);
 
 using PictureSet = std::vector<NamedPicture>;
 

@@ -25,30 +25,30 @@ void DrawScene(cairo_t* cr, int w, int h, const Scene& scene, Random& random) {
   }
 }
 
-Surface PaintScreenshot(const catalogue::Game& game, std::uint64_t seed) {
+Surface PaintScreenshot(const catalogue::Game& game, std::uint64_t seed, int factor) {
   const catalogue::Screenshot& shot = game.screenshot;
   const auto [width, height] = shot.size;
   Scene scene{shot.kind, shot.theme, shot.sky, shot.ground, shot.accent, shot.hero, game.style == Style::Kestrel};
   Random random(seed);
   auto draw = [&](cairo_t* cr, int w, int h) { DrawScene(cr, w, h, scene, random); };
   switch (game.style) {
-    case Style::Kestrel: return Pixelated(width, height, 2, draw);
+    case Style::Kestrel: return Pixelated(width, height, 2, factor, draw);
     case Style::SuperKestrel:
-    case Style::Meridian: return Pixelated(width, height, 1, draw);
+    case Style::Meridian: return Pixelated(width, height, 1, factor, draw);
     case Style::Kestrel64: break;
   }
-  Surface s = NewSurface(width, height);
-  Context c = Draw(s);
-  draw(c.get(), width, height);
-  return s;
+  return Drawn(width, height, factor, [&](cairo_t* cr) { draw(cr, width, height); });
 }
 
 }  // namespace
 
 void AddScreenshots(PictureSet& set) {
   std::uint64_t seed = 1000;
-  for (const catalogue::Game& game : catalogue::kGames)
-    set.push_back({std::string(game.form) + "Screenshot", PaintScreenshot(game, ++seed)});
+  for (const catalogue::Game& game : catalogue::kGames) {
+    ++seed;
+    set.push_back({std::string(game.form) + "Screenshot",
+                   AtEverySize([&](int factor) { return PaintScreenshot(game, seed, factor); })});
+  }
 }
 
 }  // namespace quil::assetgen

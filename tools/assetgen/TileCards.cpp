@@ -66,14 +66,11 @@ void DrawCard(cairo_t* cr, const Card& card, double w, double h) {
   cairo_stroke(cr);
 }
 
-Surface PaintCard(const Card& card) {
+Surface PaintCard(const Card& card, int factor) {
   const auto [width, height] = card.size;
   if (card.platform == Style::Kestrel)
-    return Pixelated(width, height, 2, [&](cairo_t* cr, int w, int h) { DrawCard(cr, card, w, h); });
-  Surface s = NewSurface(width, height);
-  Context c = Draw(s);
-  DrawCard(c.get(), card, width, height);
-  return s;
+    return Pixelated(width, height, 2, factor, [&](cairo_t* cr, int w, int h) { DrawCard(cr, card, w, h); });
+  return Drawn(width, height, factor, [&](cairo_t* cr) { DrawCard(cr, card, width, height); });
 }
 
 std::vector<Card> CardsInTileOrder() {
@@ -90,7 +87,8 @@ std::vector<Card> CardsInTileOrder() {
 
 void AddTileCards(PictureSet& set) {
   for (const Card& card : CardsInTileOrder())
-    set.push_back({"Shape" + std::to_string(card.tile) + "Image", PaintCard(card)});
+    set.push_back({"Shape" + std::to_string(card.tile) + "Image",
+                   AtEverySize([&](int factor) { return PaintCard(card, factor); })});
 }
 
 }  // namespace quil::assetgen

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace quil::assetgen {
 namespace {
 
@@ -41,18 +43,32 @@ TEST(Paint, FittedTextStaysInsideItsBox) {
   }
 }
 
-TEST(Paint, PixelatedArtIsMadeOfWholeBlocks) {
-  Surface s = Pixelated(20, 20, 4, [](cairo_t* cr, int, int) {
-    cairo_arc(cr, 2.5, 2.5, 2, 0, 6.3);
-    cairo_set_source_rgb(cr, 1, 0, 0);
-    cairo_fill(cr);
-  });
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) {
-      ASSERT_EQ(PixelOf(s, x, y), PixelOf(s, x / 4 * 4, y / 4 * 4)) << x << "," << y;
-      std::uint32_t alpha = PixelOf(s, x, y) >> 24;
-      ASSERT_TRUE(alpha == 0 || alpha == 255) << "hard edges at " << x << "," << y;
-    }
+// Drawn larger, pixel art keeps its blocks: each is as many times wider.
+TEST(Paint, PixelatedArtIsMadeOfWholeBlocksAtEverySize) {
+  for (int factor : {1, 3}) {
+    Surface s = Pixelated(20, 20, 4, factor, [](cairo_t* cr, int, int) {
+      cairo_arc(cr, 2.5, 2.5, 2, 0, 6.3);
+      cairo_set_source_rgb(cr, 1, 0, 0);
+      cairo_fill(cr);
+    });
+    const int block = 4 * factor;
+    ASSERT_EQ(WidthOf(s), 20 * factor);
+    for (int y = 0; y < 20 * factor; ++y)
+      for (int x = 0; x < 20 * factor; ++x) {
+        ASSERT_EQ(PixelOf(s, x, y), PixelOf(s, x / block * block, y / block * block)) << x << "," << y;
+        std::uint32_t alpha = PixelOf(s, x, y) >> 24;
+        ASSERT_TRUE(alpha == 0 || alpha == 255) << "hard edges at " << x << "," << y;
+      }
+  }
+}
+
+// Fontconfig would quietly set the letters in another family; the picture
+// would then differ from machine to machine.
+TEST(Paint, AFaceThatIsNotInstalledStopsTheDrawing) {
+  Surface s = NewSurface(40, 20);
+  Context c = Draw(s);
+  EXPECT_THROW(PlaceText(c.get(), "Quil", {.font = "Quil Missing Face Bold"}, 12, 0, 0), std::runtime_error);
+  EXPECT_NO_THROW(PlaceText(c.get(), "Quil", {.font = "Comfortaa Bold"}, 12, 0, 0));
 }
 
 TEST(Paint, MirroredSwapsLeftAndRight) {

@@ -12,18 +12,69 @@
 namespace quil::assets::test {
 namespace {
 
-TEST(PictureFiles, EveryDesignPictureExistsAtItsSizeAndNoOther) {
+// Each picture at its own size in the folder, twice and three times it in 2x/ and 3x/.
+TEST(PictureFiles, EveryDesignPictureExistsAtItsSizesAndNoOther) {
   std::set<std::string> expected;
-  for (const auto& p : DesignPictures()) {
-    expected.insert(p.name + ".png");
-    PngFile png = LoadPicture(p.name);
-    EXPECT_EQ(png.width, p.width) << p.name;
-    EXPECT_EQ(png.height, p.height) << p.name;
-  }
+  for (const auto& p : DesignPictures())
+    for (int factor = 1; factor <= (p.larger == Larger::Not ? 1 : 3); ++factor) {
+      const std::string name = factor == 1 ? p.name : std::to_string(factor) + "x/" + p.name;
+      expected.insert(name + ".png");
+      PngFile png = LoadPicture(name);
+      EXPECT_EQ(png.width, p.width * factor) << name;
+      EXPECT_EQ(png.height, p.height * factor) << name;
+    }
   std::set<std::string> found;
-  for (const auto& entry : std::filesystem::directory_iterator(QUIL_PICTURE_DIR))
-    found.insert(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(QUIL_PICTURE_DIR))
+    if (entry.is_regular_file())
+      found.insert(std::filesystem::relative(entry.path(), QUIL_PICTURE_DIR).string());
   EXPECT_EQ(found, expected);
+}
+
+// The pictures at their own size are the ones the screens have always shown,
+// pixel for pixel: drawing them larger must not change them. A deliberate
+// change of the art changes this figure, the colours of every picture at its
+// own size in the catalogue's order, folded by FNV-1a.
+TEST(PictureFiles, PicturesAtTheirOwnSizeAreUnchanged) {
+  std::uint64_t fold = 0xcbf29ce484222325u;
+  for (const auto& p : DesignPictures())
+    for (std::uint8_t byte : LoadPicture(p.name).rgba) fold = (fold ^ byte) * 0x100000001b3u;
+  EXPECT_EQ(fold, 0x9b01e18d76691177u);
+}
+
+// 2 x 2 blocks of the picture drawn twice as large whose pixels differ: a
+// picture enlarged from its own size by whole pixels has none.
+int DetailedBlocks(const PngFile& twice) {
+  int detailed = 0;
+  for (int y = 0; y + 1 < twice.height; y += 2)
+    for (int x = 0; x + 1 < twice.width; x += 2) {
+      const std::uint32_t corner = twice.At(x, y);
+      if (twice.At(x + 1, y) != corner || twice.At(x, y + 1) != corner || twice.At(x + 1, y + 1) != corner)
+        ++detailed;
+    }
+  return detailed;
+}
+
+// Drawn twice as large, a picture gains the detail its own size cannot hold
+// along its curves and letters (as many blocks as the banners' one rounded
+// step gives at the least); pixel art keeps its pixels crisp instead, each one
+// exactly a block of 2 x 2 and of 3 x 3.
+TEST(PictureFiles, LargerDrawingsHaveDetailOrCrispPixels) {
+  for (const auto& p : DesignPictures()) {
+    if (p.larger == Larger::Not || p.name == "ImageGreyBar" || p.name == "PointerBlank") continue;
+    SCOPED_TRACE(p.name);
+    const PngFile own = LoadPicture(p.name), twice = LoadPicture("2x/" + p.name);
+    if (p.larger == Larger::Drawn) {
+      EXPECT_GE(DetailedBlocks(twice), 16);
+      continue;
+    }
+    const PngFile thrice = LoadPicture("3x/" + p.name);
+    int wrong = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x)
+        for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}})
+          wrong += twice.At(2 * x + dx, 2 * y + dy) != own.At(x, y) || thrice.At(3 * x + 2 * dx, 3 * y + 2 * dy) != own.At(x, y);
+    EXPECT_EQ(wrong, 0);
+  }
 }
 
 TEST(PictureFiles, ButtonsAndArrowsHaveTransparentCorners) {
