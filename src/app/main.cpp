@@ -57,7 +57,23 @@ int main(int argc, char** argv) {
     }
     // The sound device opens while the first screen is up, not before it.
     platform.WhenIdle([&media] { media.Open(); });
-    return quil::app::RunProgram(platform, media, trace.get(), &games);
+    // A game has the screen, the input and the sound device to itself.
+    starter.SetHandoff({.toGame =
+                            [&](pid_t session) {
+                              platform.HandOver(session);
+                              media.Close();
+                            },
+                        .back =
+                            [&] {
+                              platform.TakeBack();
+                              media.Reopen();
+                            },
+                        .newWindowsShown = [&platform] { return platform.NewWindowsShown(); }});
+    // Xlib ends the program when the X server goes; the game goes first.
+    platform.OnDisplayLost([&starter] { starter.EndGame(); });
+    const int status = quil::app::RunProgram(platform, media, trace.get(), &games);
+    starter.SetHandoff({});
+    return status;
   } catch (const std::exception& error) {
     // Only the desktop itself can fail us here, for example when there is no display.
     std::fprintf(stderr, "Quil OS cannot start: %s\n", error.what());
