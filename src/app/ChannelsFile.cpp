@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 
 #include "app/GLibLibrary.h"
 #include "app/OwnChannelKeys.h"
@@ -13,6 +14,16 @@
 
 namespace quil::app {
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Beyond these, the complaints about a file are counted, not listed: one
+// file of junk must not bury the rest of the program's messages.
+constexpr std::size_t kListedProblems = 20;
+constexpr std::size_t kKeptProblems = 10'000;
+// A day: a longer Wait= can only be a slip of the finger.
+constexpr int kLongestWait = 86'400;
+// A list of games is a few kilobytes.
+constexpr std::size_t kLargestFile = 1024 * 1024;
 
 // One line as GKeyFile reads it on its own.
 struct Line {
@@ -52,11 +63,17 @@ class Reader {
     Seat(own);
     // In the order of the file's lines.
     std::stable_sort(problems_.begin(), problems_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [line, problem] : problems_) file_.problems.push_back(problem);
+    for (const auto& [line, problem] : problems_) {
+      if (file_.problems.size() == kListedProblems) break;
+      file_.problems.push_back(problem);
+    }
+    if (const std::size_t unlisted = problemCount_ - file_.problems.size())
+      file_.problems.push_back(path_ + ": " + std::to_string(unlisted) + " more problems are not listed");
     return std::move(file_);
   }
 
   void Problem(int line, const std::string& what) {
+    if (++problemCount_ > kKeptProblems) return;
     problems_.emplace_back(line, path_ + (line ? ":" + std::to_string(line) : std::string()) + ": " + what);
   }
 
@@ -104,19 +121,31 @@ class Reader {
     return line;
   }
 
+  // A whole number of seconds, written plainly.
+  static std::optional<int> Seconds(const std::string& text) {
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+      return std::nullopt;
+    const int seconds = std::stoi(text);
+    if (seconds > kLongestWait) return std::nullopt;
+    return seconds;
+  }
+
   static bool Titled(std::string_view title) {
     for (const catalogue::Game& row : catalogue::kGames)
       if (row.title == title) return true;
     return false;
   }
 
+  // Editors on other systems start a file with a byte-order mark, or end its
+  // lines with CR LF; GKeyFile would refuse both.
   std::vector<Entry> Split(const std::string& text) {
     std::vector<Entry> entries;
     int number = 0;
-    for (std::size_t start = 0; start < text.size();) {
+    for (std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0; start < text.size();) {
       std::size_t end = text.find('\n', start);
       if (end == std::string::npos) end = text.size();
-      const std::string content = text.substr(start, end - start);
+      std::string content = text.substr(start, end - start);
+      if (content.ends_with('\r')) content.pop_back();
       start = end + 1;
       ++number;
       const Line line = Classify(content);
@@ -162,10 +191,11 @@ class Reader {
       Problem(entry.line, Message(error) + "; [" + entry.title + "] is ignored");
       return std::nullopt;
     }
+    // A value GLib cannot read costs its entry, whatever else GLib returns with the error.
     const auto value = [&](const char* key) -> std::optional<std::string> {
       gchar* text = glib_->KeyFileGetString(keys.get(), entry.title.c_str(), key, &error);
-      if (!text) return std::nullopt;
-      std::string result = text;
+      std::optional<std::string> result;
+      if (text && !error) result = text;
       glib_->Free(text);
       return result;
     };
@@ -177,13 +207,20 @@ class Reader {
       Problem(lineOf(key), what + "; [" + entry.title + "] is ignored");
       return std::nullopt;
     };
+    // An optional key's value; a bad one is a problem, an absent one is not.
+    const auto unreadable = [&](std::string_view key) {
+      return std::string(key) + "= cannot be read: " + Message(error) +
+             " (in this file a backslash is written twice)";
+    };
 
     channels::GameCommand command;
     const std::optional<std::string> exec = value("Exec");
     if (!exec) {
-      const bool missing = KeyMissing(error);
-      const std::string why = Message(error);
-      return fail("Exec", missing ? "[" + entry.title + "] has no Exec= line" : why);
+      if (KeyMissing(error)) {
+        Forget(error);
+        return fail("Exec", "[" + entry.title + "] has no Exec= line");
+      }
+      return fail("Exec", unreadable("Exec"));
     }
     command.line = *exec;
     gint argc = 0;
@@ -198,7 +235,16 @@ class Reader {
       if (!path->empty() && path->front() != '/') return fail("Path", "Path= is not an absolute folder");
       if (!path->empty()) command.folder = *path;
     } else if (!KeyMissing(error)) {
-      return fail("Path", Message(error));
+      return fail("Path", unreadable("Path"));
+    }
+    Forget(error);
+
+    if (const std::optional<std::string> wait = value("Wait")) {
+      const std::optional<int> seconds = Seconds(*wait);
+      if (!seconds) return fail("Wait", "Wait= is not a number of seconds from 0 to " + std::to_string(kLongestWait));
+      command.wait = std::chrono::seconds(*seconds);
+    } else if (!KeyMissing(error)) {
+      return fail("Wait", unreadable("Wait"));
     }
     Forget(error);
     if (Titled(entry.title)) return command;
@@ -239,6 +285,7 @@ class Reader {
   const GLibLibrary* glib_ = nullptr;
   ChannelsFile file_;
   std::vector<std::pair<int, std::string>> problems_;
+  std::size_t problemCount_ = 0;
 };
 
 }  // namespace
@@ -251,7 +298,7 @@ std::string ChannelsFilePath() {
 
 ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home) {
   Reader reader(path, home);
-  const UserFile file = ReadUserFile(path);
+  const UserFile file = ReadUserFile(path, kLargestFile);
   if (file.problem) reader.Problem(0, *file.problem);
   return reader.Read(file.text);
 }

@@ -12,6 +12,8 @@
 //   [Skyhop Quest]
 //   Exec=mednafen "/home/me/Games/Skyhop Quest.nes"
 //   Path=/home/me/Games          (optional; the home folder without it)
+//   Wait=30                      (optional; seconds the screen stays the game's
+//                                 at least, for launchers that return at once)
 //
 // A group named by no built-in title is a channel of the user's own, on a tile
 // of its own and described by the keys of OwnChannelKeys.h.
@@ -29,7 +31,8 @@ struct ChannelsFile {
   std::vector<std::string> problems;
 };
 
-// No file gives no commands and no problems. A problem in one group costs that
+// No file gives no commands and no problems; a file of more than 1 MiB is not
+// read, and its problems beyond the first twenty are counted in one line. A problem in one group costs that
 // group only; a file that is not read (UserFile) gives no commands. Games
 // without Path= start in `home`.
 ChannelsFile ReadChannelsFile(const std::string& path, const std::string& home);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,17 +27,17 @@ class SpawnSettings {
     posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1);
     posix_spawn_file_actions_addchdir_np(&actions_, folder.c_str());
-    // A group of its own, so that the whole game can be ended; every signal at
-    // its default and none blocked, whatever the program did with them.
+    // A session of its own: a group that the whole game can be ended by, and
+    // no terminal whose use would stop it for good. Every signal at its
+    // default and none blocked, whatever the program did with them.
     sigset_t all, none;
     sigfillset(&all);
     sigdelset(&all, SIGKILL);
     sigdelset(&all, SIGSTOP);
     sigemptyset(&none);
-    posix_spawnattr_setpgroup(&attributes_, 0);
     posix_spawnattr_setsigdefault(&attributes_, &all);
     posix_spawnattr_setsigmask(&attributes_, &none);
-    posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
   }
   ~SpawnSettings() {
     posix_spawnattr_destroy(&attributes_);
@@ -62,22 +63,35 @@ std::string EndOf(int status) {
 
 }  // namespace
 
-ProcessStarter::ProcessStarter(std::ostream& log, std::chrono::milliseconds grace) : log_(log), grace_(grace) {}
+ProcessStarter::ProcessStarter(std::ostream& log, std::chrono::milliseconds grace, Clock clock)
+    : log_(log), grace_(grace), clock_(std::move(clock)) {
+  // A helper the game leaves behind comes back to this program when its
+  // parent ends, so that it can be reaped, and continued if it stops.
+  prctl(PR_SET_CHILD_SUBREAPER, 1);
+}
 
-ProcessStarter::~ProcessStarter() {
-  if (!Running()) return;
-  kill(-game_, SIGTERM);
-  const auto deadline = std::chrono::steady_clock::now() + grace_;
-  int status = 0;
-  pid_t ended = 0;
-  while ((ended = waitpid(game_, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  if (ended == 0) {
-    kill(-game_, SIGKILL);
-    do ended = waitpid(game_, &status, 0);
-    while (ended < 0 && errno == EINTR);
+ProcessStarter::~ProcessStarter() { EndGame(); }
+
+void ProcessStarter::EndGame() {
+  if (group_ == 0) return;
+  Reap();
+  if (GroupLives()) {
+    // A stopped process takes its SIGTERM only once it goes on.
+    kill(-group_, SIGTERM);
+    kill(-group_, SIGCONT);
+    const auto deadline = std::chrono::steady_clock::now() + grace_;
+    while (GroupLives() && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      Reap();
+    }
+    if (GroupLives()) kill(-group_, SIGKILL);
+    // SIGKILL is not to be refused; only a process stuck in the kernel takes longer.
+    for (int i = 0; i < 100 && GroupLives(); ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      Reap();
+    }
   }
-  if (ended == game_) Ended(status);
+  Ended();
 }
 
 std::optional<std::string> ProcessStarter::Start(const std::string& title, const channels::GameCommand& command) {
@@ -96,27 +110,43 @@ std::optional<std::string> ProcessStarter::Start(const std::string& title, const
   pid_t game = 0;
   const int error = posix_spawnp(&game, argv[0], settings.Actions(), settings.Attributes(), argv.data(), environ);
   if (error != 0) return std::strerror(error);
-  game_ = game;
+  group_ = game;
   title_ = title;
+  leaderStatus_.reset();
+  waitUntil_ = clock_() + command.wait;
+  followsWindows_ = command.wait.count() > 0;
+  handoff_.toGame(game);
   return std::nullopt;
 }
 
 bool ProcessStarter::Running() {
-  if (game_ == 0) return false;
-  int status = 0;
-  const pid_t ended = waitpid(game_, &status, WNOHANG);
-  if (ended == 0 || (ended < 0 && errno == EINTR)) return true;
-  if (ended == game_) {
-    Ended(status);
-  } else {
-    game_ = 0;  // reaped elsewhere: it has ended all the same
-  }
+  if (group_ == 0) return false;
+  Reap();
+  if (GroupLives() || clock_() < waitUntil_ || (followsWindows_ && handoff_.newWindowsShown())) return true;
+  Ended();
+  handoff_.back();
   return false;
 }
 
-void ProcessStarter::Ended(int status) {
-  log_ << "Quil OS: the game of \"" << title_ << "\" ended with " << EndOf(status) << std::endl;
-  game_ = 0;
+void ProcessStarter::Reap() {
+  int status = 0;
+  pid_t pid = 0;
+  while ((pid = waitpid(-group_, &status, WNOHANG | WUNTRACED)) > 0 || (pid < 0 && errno == EINTR)) {
+    if (pid < 0) continue;
+    if (WIFSTOPPED(status))
+      kill(pid, SIGCONT);
+    else if (pid == group_)
+      leaderStatus_ = status;
+  }
+}
+
+// A process of the group that this program may not signal lives all the same.
+bool ProcessStarter::GroupLives() const { return kill(-group_, 0) == 0 || errno == EPERM; }
+
+void ProcessStarter::Ended() {
+  log_ << "Quil OS: the game of \"" << title_ << "\" ended"
+       << (leaderStatus_ ? " with " + EndOf(*leaderStatus_) : std::string()) << std::endl;
+  group_ = 0;
 }
 
 }  // namespace quil::app

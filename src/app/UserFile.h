@@ -15,8 +15,9 @@ struct UserFile {
   std::optional<std::string> problem;  // why an existing file is not read
 };
 
-// Never blocks, whatever lies at `path`.
-UserFile ReadUserFile(const std::string& path);
+// Never blocks, whatever lies at `path`; a file of more than `limit` bytes is
+// not read.
+UserFile ReadUserFile(const std::string& path, std::size_t limit);
 
 // Why a file of this owner and mode is not to be trusted by the user `uid`
 // (another user could have put commands in it), or nothing. Root's files are

@@ -63,15 +63,31 @@ int main(int argc, char** argv) {
     }
     // The sound device opens while the first screen is up, not before it.
     platform.WhenIdle([&media] { media.Open(); });
+    // A game has the screen, the input and the sound device to itself.
+    starter.SetHandoff({.toGame =
+                            [&](pid_t session) {
+                              platform.HandOver(session);
+                              media.Close();
+                            },
+                        .back =
+                            [&] {
+                              platform.TakeBack();
+                              media.Reopen();
+                            },
+                        .newWindowsShown = [&platform] { return platform.NewWindowsShown(); }});
+    // Xlib ends the program when the X server goes; the game goes first.
+    platform.OnDisplayLost([&starter] { starter.EndGame(); });
     // The channels file is read once the first frame is up, first thing in the
     // intro's black second, so that the start does not wait for it and the
     // menu never comes up without the user's channels.
-    return quil::app::RunProgram(platform, media, trace.get(), &games, [&](quil::rt::Application& app) {
+    const int status = quil::app::RunProgram(platform, media, trace.get(), &games, [&](quil::rt::Application& app) {
       platform.WhenIdleFirst([&] {
         readChannels();
         quil::app::AddOwnChannels(app, media, channels.own, own);
       });
     });
+    starter.SetHandoff({});
+    return status;
   } catch (const std::exception& error) {
     // Only the desktop itself can fail us here, for example when there is no display.
     std::fprintf(stderr, "Quil OS cannot start: %s\n", error.what());

@@ -80,7 +80,7 @@ void SdlMixerMultimedia::MusicFree::operator()(_Mix_Music* music) const { MixerL
 SdlMixerMultimedia::SdlMixerMultimedia() = default;
 
 void SdlMixerMultimedia::Open() {
-  if (opened_) return;
+  if (opened_ || letGo_) return;
   opened_ = true;
   mix_ = MixerLibrary::Get();
   if (!mix_) {
@@ -112,10 +112,20 @@ void SdlMixerMultimedia::AfterMix(void* self, unsigned char*, int) {
   media->trace_->Record(rt::TraceKind::EffectHeard, "mixer");
 }
 
-SdlMixerMultimedia::~SdlMixerMultimedia() {
-  // Chunks and tracks must go while the mixer that plays them still exists.
+SdlMixerMultimedia::~SdlMixerMultimedia() { Close(); }
+
+void SdlMixerMultimedia::Reopen() {
+  letGo_ = false;
+  Open();
+}
+
+// Tracks are decoded for the mixer that loaded them: freed with it, and their
+// aliases left open and silent, as without a device.
+void SdlMixerMultimedia::Close() {
   effect_.reset();
-  music_.clear();
+  unheard_ = nullptr;
+  for (auto& [alias, music] : music_) music.reset();
+  onStream_.clear();
   if (mixerOpen_) {
     mix_->SetPostMix(nullptr, nullptr);
     mix_->CloseAudio();
@@ -124,6 +134,8 @@ SdlMixerMultimedia::~SdlMixerMultimedia() {
     mix_->Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
+  mixerOpen_ = subsystemStarted_ = opened_ = false;
+  letGo_ = true;
 }
 
 bool SdlMixerMultimedia::PlayEffect(const std::string& path) {

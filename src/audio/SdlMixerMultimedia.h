@@ -34,8 +34,13 @@ class SdlMixerMultimedia : public Multimedia {
   SdlMixerMultimedia(const SdlMixerMultimedia&) = delete;
   SdlMixerMultimedia& operator=(const SdlMixerMultimedia&) = delete;
 
-  // Opens the sound device now, if it is not open yet.
+  // Opens the sound device now, if it is not open yet and not let go.
   void Open();
+  // Lets the sound device go, for another program to have it, until Reopen:
+  // what sounds is cut off, and until then nothing sounds (open music devices
+  // stay open, silent).
+  void Close();
+  void Reopen();
   // Whether sound reaches an output device.
   bool Audible() {
     Open();
@@ -70,6 +75,7 @@ class SdlMixerMultimedia : public Multimedia {
   static void AfterMix(void* self, unsigned char* stream, int length);
 
   bool opened_ = false;
+  bool letGo_ = false;
   const MixerLibrary* mix_ = nullptr;
   bool subsystemStarted_ = false;
   bool mixerOpen_ = false;

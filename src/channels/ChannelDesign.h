@@ -25,8 +25,9 @@ inline constexpr rt::Colour kDarkPanel = 0x00222320;
 inline constexpr rt::Colour kTitleWhite = 0x00FFFFFF;
 
 // Only a screen with a game of the user's behind "Start" has it: how soon the
-// page follows the game's end; the game is asked no more often.
-inline constexpr rt::TimerRow kGamePoll{"TimerGame", 100};
+// page follows the game's end; the game is asked no more often, so that the
+// program sleeps while the game has the machine.
+inline constexpr rt::TimerRow kGamePoll{"TimerGame", 1000};
 
 // The screenshot's box unless the screen departs from it.
 inline constexpr rt::Rect kScreenshotBox{4320, 1320, 3705, 3165};

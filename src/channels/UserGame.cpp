@@ -6,6 +6,20 @@
 #include "channels/ChannelScreen.h"
 
 namespace quil::channels {
+namespace {
+
+// A command is named in a message by its start: the whole of a long one
+// would only bury the reason.
+constexpr std::size_t kNamedCommandBytes = 200;
+
+std::string Shortened(const std::string& line) {
+  if (line.size() <= kNamedCommandBytes) return line;
+  std::size_t end = kNamedCommandBytes;
+  while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;  // not inside a character
+  return line.substr(0, end) + "\u2026";
+}
+
+}  // namespace
 
 void ChannelScreen::WireGame(UserGames* games) {
   if (!games) return;
@@ -21,7 +35,7 @@ void ChannelScreen::StartGame() {
   if (!game_) return;
   if (const auto reason = starter_->Start(shown_.title, *game_)) {
     BringPageBack();
-    App().MsgBox("\"" + game_->line + "\" could not be started: " + *reason + ".", rt::MessageBoxStyle::Stop,
+    App().MsgBox("\"" + Shortened(game_->line) + "\" could not be started: " + *reason + ".", rt::MessageBoxStyle::Stop,
                  shown_.title);
     return;
   }

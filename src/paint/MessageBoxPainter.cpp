@@ -4,6 +4,7 @@
 
 #include "paint/CairoColour.h"
 #include "paint/MessageIcon.h"
+#include "paint/ScreenSize.h"
 
 namespace quil::paint {
 namespace {
@@ -55,9 +56,12 @@ MessageBoxPainter::MessageBoxPainter(TextPainter& text, rt::MessageBoxRequest me
   const TextBlock prompt = Prompt();
   const int bodyTop = kEdge + titleHeight_ + kMargin;
   icon_ = {kEdge + kMargin, bodyTop, kIconSize, kIconSize};
-  const int contentHeight = std::max(kIconSize, prompt.height);
-  prompt_ = {icon_.x + kIconSize + kMargin, bodyTop + (contentHeight - prompt.height) / 2, prompt.width,
-             prompt.height};
+  // A box taller than the screen would hide its own button, or get no
+  // surface at all: a longer prompt loses its end.
+  const int chrome = bodyTop + kMargin + 2 + kButtonHeight + kMargin + kEdge;
+  const int promptHeight = std::min(prompt.height, kScreenHeight - chrome);
+  const int contentHeight = std::max(kIconSize, promptHeight);
+  prompt_ = {icon_.x + kIconSize + kMargin, bodyTop + (contentHeight - promptHeight) / 2, prompt.width, promptHeight};
   width_ = std::max({prompt_.x + prompt.width + kMargin + kEdge, title.width + 2 * kMargin + 2 * kEdge, kMinWidth});
   okButton_ = {(width_ - kButtonWidth) / 2, bodyTop + contentHeight + kMargin + 2, kButtonWidth, kButtonHeight};
   height_ = okButton_.y + kButtonHeight + kMargin + kEdge;
@@ -76,7 +80,11 @@ void MessageBoxPainter::Paint(cairo_t* cr, bool okPressed) {
   Bevel(cr, whole, 1, kHighlight, kShadow);
   PaintTitleBar(cr);
   DrawMessageIcon(cr, message_.style, icon_.x, icon_.y, icon_.width);
+  cairo_save(cr);
+  cairo_rectangle(cr, prompt_.x, prompt_.y, prompt_.width, prompt_.height);
+  cairo_clip(cr);
   TextPainter::Show(cr, Prompt(), prompt_.x, prompt_.y, kText);
+  cairo_restore(cr);
   PaintButton(cr, okPressed);
   cairo_restore(cr);
 }

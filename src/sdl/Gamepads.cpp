@@ -71,14 +71,15 @@ std::optional<PadPress> Gamepads::Handle(const SDL_Event& event, rt::Micros now)
   const SDL_JoystickID id = event.type == SDL_CONTROLLERAXISMOTION ? event.caxis.which : event.cbutton.which;
   const auto found = open_.find(id);
   if (found == open_.end()) return std::nullopt;
+  if (HeldOver(event, found->second)) return std::nullopt;
   if (event.type == SDL_CONTROLLERAXISMOTION) {
-    Steer(found->second, now);
+    Steer(id, found->second, now);
     return std::nullopt;
   }
   const Uint8 button = event.cbutton.button;
   const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
   if (IsDirection(button)) {
-    Steer(found->second, now);
+    Steer(id, found->second, now);
     return std::nullopt;
   }
   if (button == SDL_CONTROLLER_BUTTON_A) return PadPress{down ? PadPress::Kind::Down : PadPress::Kind::Up};
@@ -86,15 +87,48 @@ std::optional<PadPress> Gamepads::Handle(const SDL_Event& event, rt::Micros now)
   return std::nullopt;
 }
 
-// The controller that moved last steers, with its stick and its D-pad as they are now.
-void Gamepads::Steer(SDL_GameController* controller, rt::Micros now) {
-  const auto held = [controller](SDL_GameControllerButton button) {
-    return SDL_GameControllerGetButton(controller, button) ? 1 : 0;
+// The controller that moved last steers, with its stick and its D-pad as they
+// are now, leaving out pushes held over.
+void Gamepads::Steer(SDL_JoystickID id, SDL_GameController* controller, rt::Micros now) {
+  const auto held = [this, id, controller](SDL_GameControllerButton button) {
+    return SDL_GameControllerGetButton(controller, button) && !buttonsHeldOver_.contains({id, button}) ? 1 : 0;
   };
   glide_.Pad(held(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) - held(SDL_CONTROLLER_BUTTON_DPAD_LEFT),
              held(SDL_CONTROLLER_BUTTON_DPAD_DOWN) - held(SDL_CONTROLLER_BUTTON_DPAD_UP), now);
+  if (sticksHeldOver_.contains(id)) return;
   glide_.Stick(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX) / kAxisFull,
                SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY) / kAxisFull, now);
+}
+
+void Gamepads::Rest(rt::Micros now) {
+  glide_.Stick(0, 0, now);
+  glide_.Pad(0, 0, now);
+}
+
+void Gamepads::HoldOverPressed() {
+  for (const auto& [id, controller] : open_) {
+    for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button)
+      if (SDL_GameControllerGetButton(controller, static_cast<SDL_GameControllerButton>(button)))
+        buttonsHeldOver_.emplace(id, button);
+    if (!PointerGlide::AtRest(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX) / kAxisFull,
+                              SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY) / kAxisFull))
+      sticksHeldOver_.insert(id);
+  }
+}
+
+bool Gamepads::HeldOver(const SDL_Event& event, SDL_GameController* controller) {
+  if (event.type == SDL_CONTROLLERAXISMOTION) {
+    const SDL_JoystickID id = event.caxis.which;
+    if (!sticksHeldOver_.contains(id)) return false;
+    if (PointerGlide::AtRest(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX) / kAxisFull,
+                             SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY) / kAxisFull))
+      sticksHeldOver_.erase(id);
+    return true;
+  }
+  const auto held = buttonsHeldOver_.find({event.cbutton.which, event.cbutton.button});
+  if (held == buttonsHeldOver_.end()) return false;
+  if (event.type == SDL_CONTROLLERBUTTONUP) buttonsHeldOver_.erase(held);
+  return true;
 }
 
 }  // namespace quil::sdl

@@ -5,6 +5,8 @@
 
 #include <map>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "runtime/Time.h"
 #include "sdl/PointerGlide.h"
@@ -41,15 +43,24 @@ class Gamepads {
   // Takes a controller's event: what it asks of the pointer, if anything.
   std::optional<PadPress> Handle(const SDL_Event& event, rt::Micros now);
   bool AnyOpen() const { return !open_.empty(); }
+  // Stops the pointer and forgets the pushes so far.
+  void Rest(rt::Micros now);
+  // The buttons down and the sticks pushed now were pushed for someone
+  // else: each counts again once it is let go.
+  void HoldOverPressed();
   PointerGlide& Glide() { return glide_; }
   bool Gliding() const { return glide_.Moving(); }
 
  private:
-  void Steer(SDL_GameController* controller, rt::Micros now);
+  void Steer(SDL_JoystickID id, SDL_GameController* controller, rt::Micros now);
+  // Whether the event belongs to a push held over, which it may end.
+  bool HeldOver(const SDL_Event& event, SDL_GameController* controller);
 
   bool started_ = false;
   std::map<SDL_JoystickID, SDL_GameController*> open_;
   PointerGlide glide_;
+  std::set<std::pair<SDL_JoystickID, int>> buttonsHeldOver_;
+  std::set<SDL_JoystickID> sticksHeldOver_;
 };
 
 }  // namespace quil::sdl

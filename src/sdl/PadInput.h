@@ -31,6 +31,13 @@ class PadInput {
 
   void Start() { pads_.Start(); }
   bool AnyOpen() const { return pads_.AnyOpen(); }
+  // The pointer stops where it is.
+  void Rest(rt::Micros now) {
+    pads_.Rest(now);
+    nextStep_ = rt::kForever;
+  }
+  // What is pushed now counts only once it has been let go.
+  void HoldOverPressed() { pads_.HoldOverPressed(); }
   void SetShortcuts(PadShortcuts shortcuts) { shortcuts_ = std::move(shortcuts); }
   // Takes a controller's event; appends the inputs it makes for the forms.
   void Handle(const SDL_Event& event, const rt::Form* front, bool boxOpen, rt::Micros now,

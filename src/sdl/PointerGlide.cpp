@@ -29,10 +29,12 @@ double Speed(const Pace& pace, rt::Micros held) {
 
 }  // namespace
 
+bool PointerGlide::AtRest(double x, double y) { return std::hypot(x, y) <= kDeadZone; }
+
 void PointerGlide::Stick(double x, double y, rt::Micros now) {
   const bool was = Moving();
   const double length = std::hypot(x, y);
-  if (length <= kDeadZone) {
+  if (AtRest(x, y)) {
     stick_ = {};
   } else {
     // Squared, so that half a push is a quarter of the speed: fine steps near the middle.

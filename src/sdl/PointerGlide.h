@@ -20,6 +20,8 @@ class PointerGlide {
 
   // The stick's position, each axis from -1 to 1.
   void Stick(double x, double y, rt::Micros now);
+  // Whether a stick at this position pushes nothing.
+  static bool AtRest(double x, double y);
   // The D-pad's direction, each axis -1, 0 or 1. It wins over the stick.
   void Pad(int x, int y, rt::Micros now);
   bool Moving() const;

@@ -1,15 +1,20 @@
 #include "sdl/SdlPlatform.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
 
 #include <chrono>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 
 #include "runtime/Form.h"
 #include "runtime/Twips.h"
 #include "sdl/DisplayWait.h"
+#include "sdl/EndSignals.h"
+#include "sdl/HeldKeys.h"
 #include "sdl/KeyMap.h"
 #include "sdl/LocalDate.h"
 #include "sdl/MessageBoxWindow.h"
@@ -48,6 +53,19 @@ constexpr rt::Micros kQuietPump = 1'000'000;
 // at least this long, so it never holds up a timer that is about to tick.
 constexpr rt::Micros kIdleJobRoom = 100'000;
 
+// What the program does last when the X server goes away.
+std::function<void()>& DisplayLost() {
+  static std::function<void()> last;
+  return last;
+}
+
+// Xlib ends the program after this returns: nothing else is to be done.
+int DisplayGone(Display*) {
+  std::fputs("Quil OS: the connection to the display is lost\n", stderr);
+  if (DisplayLost()) DisplayLost()();
+  std::_Exit(1);
+}
+
 long long PixelCount(const std::vector<paint::PixelRect>& rects) {
   long long count = 0;
   for (const auto& rect : rects) count += static_cast<long long>(rect.width) * rect.height;
@@ -62,6 +80,7 @@ SdlPlatform::SdlPlatform(const WindowOptions& options)
   WhenIdle([this] { screen_.PrepareText(rt::Font{"Arial", 9}); });
   // Looking for controllers is no business of the first frame either.
   WhenIdle([this] { pad_.Start(); });
+  QuitOnHangUp();
 }
 
 SdlPlatform::~SdlPlatform() = default;
@@ -73,6 +92,9 @@ rt::Micros SdlPlatform::Now() {
 
 std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
   if (auto input = Pending()) return input;
+  // While a game runs, the forms' timers wait for the wake-up that pumps SDL
+  // anyway: their ticks come late, once, never in a burst.
+  if (away_) nextPump_ = deadline = std::max(deadline, awayWake_);
   RunIdleJobs(deadline);
   SDL_Event event;
   for (;;) {
@@ -84,6 +106,7 @@ std::optional<rt::InputEvent> SdlPlatform::WaitInput(rt::Micros deadline) {
     } else if (step < deadline) {
       pad_.Step(Now());
     } else {
+      if (away_) awayWake_ = Now() + kQuietPump;
       return std::nullopt;
     }
   }
@@ -118,13 +141,13 @@ bool SdlPlatform::NextEvent(SDL_Event& event, rt::Micros deadline) {
       SDL_PumpEvents();
       // Controllers are read by pumping, and so are the signals SDL turns
       // into a quit and anything another thread hands SDL.
-      nextPump_ = now + (pad_.AnyOpen() ? kControllerPump : kQuietPump);
+      nextPump_ = now + (pad_.AnyOpen() && !away_ ? kControllerPump : kQuietPump);
       if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
     }
     if (display_->Wait(std::max<rt::Micros>(0, std::min(deadline, nextPump_) - now))) {
       nextPump_ = now;
-    } else if (Now() >= deadline) {
-      return false;
+    } else if (const rt::Micros after = Now(); after >= deadline && after < nextPump_) {
+      return false;  // a pump due by now comes first
     }
   }
 }
@@ -142,11 +165,16 @@ bool SdlPlatform::NextSdlEvent(SDL_Event& event, rt::Micros deadline) {
 std::optional<rt::InputEvent> SdlPlatform::Translate(const SDL_Event& event) {
   using Type = rt::InputEvent::Type;
   if (event.type == SDL_QUIT) return Input(Type::CloseRequested);
+  if (away_) return Away(event);
+  if (event.type == SDL_SYSWMEVENT) {
+    heldKeys_.Handle(event);
+    return std::nullopt;
+  }
   if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) return Key(event.key);
   if (Gamepads::Concerns(event)) {
     pad_.Handle(event, shownForm_, BoxOpen(), Now(), pending_);
     // A controller just plugged in is read as often as any other from now on.
-    if (pad_.AnyOpen()) nextPump_ = std::min(nextPump_, Now() + kControllerPump);
+    if (pad_.AnyOpen() && !away_) nextPump_ = std::min(nextPump_, Now() + kControllerPump);
     return Pending();
   }
   const Uint32 window = WindowOf(event);
@@ -188,6 +216,12 @@ std::optional<rt::InputEvent> SdlPlatform::WindowChanged(const SDL_WindowEvent& 
     case SDL_WINDOWEVENT_ENTER:
       pointer_.OverForm(true);
       return std::nullopt;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      // SDL takes no key or controller press while another window has the
+      // keyboard: what is down now was pressed for someone else.
+      heldKeys_.Find(window_.Get());
+      pad_.HoldOverPressed();
+      return std::nullopt;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       Resized();
       return std::nullopt;
@@ -220,20 +254,25 @@ void SdlPlatform::Resized() {
 
 std::optional<rt::InputEvent> SdlPlatform::Key(const SDL_KeyboardEvent& event) {
   const bool down = event.type == SDL_KEYDOWN;
+  const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldOver_.size();
+  // A key held since before the window had the keyboard is nobody's here.
+  if (heldKeys_.Claims()) {
+    keysHeldOver_.set(scancode, down);
+    return std::nullopt;
+  }
   // F11 is the window's own, in both directions; the forms never see it.
   if (window_.Scaled() && event.keysym.scancode == SDL_SCANCODE_F11) {
     if (down && !event.repeat) window_.ToggleFullscreen();
     return std::nullopt;
   }
-  const auto scancode = static_cast<std::size_t>(event.keysym.scancode) % keysHeldByBox_.size();
   if (BoxOpen()) {
-    keysHeldByBox_.set(scancode, down);
+    keysHeldOver_.set(scancode, down);
     SDL_Event whole;
     whole.key = event;
     return ToBox(whole);
   }
-  if (!down && keysHeldByBox_.test(scancode)) {
-    keysHeldByBox_.reset(scancode);
+  if (keysHeldOver_.test(scancode)) {
+    if (!down) keysHeldOver_.reset(scancode);
     return std::nullopt;
   }
   const int code = VirtualKeyCode(event.keysym);
@@ -249,6 +288,42 @@ std::optional<rt::InputEvent> SdlPlatform::ToBox(const SDL_Event& event) {
   if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_ENTER) pointer_.OverForm(false);
   if (box_->Handle(event)) return Input(rt::InputEvent::Type::MessageBoxDismissed);
   return std::nullopt;
+}
+
+// While the game runs only a controller's coming and going counts, and the
+// windows of the game where the focus is ours to give.
+std::optional<rt::InputEvent> SdlPlatform::Away(const SDL_Event& event) {
+  if (event.type == SDL_SYSWMEVENT) gameWindows_.Handle(event);
+  if (event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED)
+    pad_.Handle(event, nullptr, false, Now(), pending_);
+  return std::nullopt;
+}
+
+void SdlPlatform::OnDisplayLost(std::function<void()> last) {
+  DisplayLost() = std::move(last);
+  XSetIOErrorHandler(DisplayGone);
+}
+
+void SdlPlatform::HandOver(pid_t session) {
+  away_ = true;
+  awayWake_ = 0;
+  heldKeys_.Forget();
+  pad_.Rest(Now());
+  if (!window_.IsOpen()) return;
+  // Hidden, whatever the desktop: no window manager keeps a game's window
+  // above a fullscreen one for sure, and without one a game could not cover it.
+  gameWindows_.Watch(window_.Get(), session);
+  SDL_HideWindow(window_.Get());
+}
+
+void SdlPlatform::TakeBack() {
+  away_ = false;
+  gameWindows_.Stop();
+  if (!window_.IsOpen()) return;
+  // SDL puts a fullscreen window back fullscreen.
+  SDL_ShowWindow(window_.Get());
+  SDL_RaiseWindow(window_.Get());
+  SDL_SetWindowInputFocus(window_.Get());
 }
 
 bool SdlPlatform::IsBox(unsigned windowId) const { return box_ && box_->Id() == windowId; }

@@ -10,6 +10,8 @@
 #include "runtime/Platform.h"
 #include "runtime/Trace.h"
 #include "sdl/DisplayWait.h"
+#include "sdl/GameWindows.h"
+#include "sdl/HeldKeys.h"
 #include "sdl/MainWindow.h"
 #include "sdl/PadInput.h"
 #include "sdl/PointerCursor.h"
@@ -63,6 +65,20 @@ class SdlPlatform final : public rt::Platform {
   // What a controller's buttons besides A click on each screen.
   void SetPadShortcuts(PadShortcuts shortcuts) { pad_.SetShortcuts(std::move(shortcuts)); }
 
+  // While a game of the user's runs (its processes are those of `session`)
+  // the menu's window is hidden, the game's windows get the keyboard where no
+  // window manager gives it to them, nothing the user does reaches the forms,
+  // and the program wakes about once a second at most.
+  void HandOver(pid_t session);
+  // After the game: the window as it was, in front with the keyboard; a key
+  // or a button still held from the game counts only once it is let go.
+  void TakeBack();
+  // While a game runs: whether a window that was not there at its start is shown.
+  bool NewWindowsShown() const { return gameWindows_.NewOnesShown(); }
+  // Runs when the connection to the X server is lost, right before the
+  // program ends for it.
+  void OnDisplayLost(std::function<void()> last);
+
  private:
   std::optional<rt::InputEvent> Pending();
   bool NextEvent(SDL_Event& event, rt::Micros deadline);
@@ -73,6 +89,7 @@ class SdlPlatform final : public rt::Platform {
   std::optional<rt::InputEvent> PointerAt(rt::InputEvent::Type type, int x, int y);
   void Resized();
   std::optional<rt::InputEvent> Key(const SDL_KeyboardEvent& event);
+  std::optional<rt::InputEvent> Away(const SDL_Event& event);
   std::optional<rt::InputEvent> ToBox(const SDL_Event& event);
   bool IsBox(unsigned windowId) const;
   bool BoxOpen() const;
@@ -92,8 +109,13 @@ class SdlPlatform final : public rt::Platform {
   paint::TextPainter boxText_;
   // Made for the first box and kept, hidden between boxes, for every later one.
   std::unique_ptr<MessageBoxWindow> box_;
-  // Keys that went down while the box was open: their release is the box's too.
-  std::bitset<512> keysHeldByBox_;
+  // Keys that went down while the box was open or a game ran: until they go
+  // up, they are the box's or the game's.
+  std::bitset<512> keysHeldOver_;
+  bool away_ = false;
+  rt::Micros awayWake_ = 0;  // while away, no timer wakes the program before this
+  GameWindows gameWindows_;
+  HeldKeys heldKeys_;
   // Inputs made by one event beyond the one returned for it (a shortcut's click).
   std::deque<rt::InputEvent> pending_;
   // The X connection, waited on once the main window is there.

@@ -7,6 +7,8 @@
 #include <string>
 #include <thread>
 
+#include <unistd.h>
+
 #include "XvfbServer.h"
 #include "app/PadShortcuts.h"
 #include "app/Program.h"
@@ -157,6 +159,32 @@ TEST_F(ControllerTest, TheStickAReachesAndOpensATileShouldersTurnPagesAndAnUnplu
   Press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
   Run(800);
   EXPECT_EQ(Menu().PagesPart().Page(), 2) << "a controller plugged in again drives the menu";
+}
+
+// A push still held from the game when the menu comes back moves nothing
+// until it has been let go, on a controller that reports its whole state.
+TEST_F(ControllerTest, APushHeldFromAGameWaitsForItsRelease) {
+  PlugIn();
+  Run(1500);
+  Press(SDL_CONTROLLER_BUTTON_A);  // the intro's click
+  Run(1500);
+  ASSERT_TRUE(SteerTo(400, 300));
+
+  platform_.HandOver(getsid(0));
+  Hold(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+  Run(1100);
+  platform_.TakeBack();
+  Run(300);
+  // A stick's stir, within its dead zone, has the D-pad read afresh.
+  SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, 2000);
+  Run(300);
+  EXPECT_EQ(Pointer().x, 400) << "the D-pad held from the game moved the pointer";
+  Hold(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false);
+  Run(100);
+  Hold(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+  Run(300);
+  Hold(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false);
+  EXPECT_GT(Pointer().x, 400) << "the D-pad pressed afresh";
 }
 
 }  // namespace

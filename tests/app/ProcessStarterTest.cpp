@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -62,7 +63,7 @@ TEST(ProcessStarter, AGameRunsInItsFolderAndAGroupOfItsOwnWithNothingOfTheProgra
   ASSERT_GE(leaked, 0);
   std::ostringstream log;
   app::ProcessStarter starter(log);
-  const std::string script = "{ echo $$; cut -d' ' -f5 /proc/$$/stat; pwd; readlink /proc/$$/fd/0; test -e /proc/$$/fd/" +
+  const std::string script = "{ echo $$; cut -d' ' -f5-7 /proc/$$/stat; pwd; readlink /proc/$$/fd/0; test -e /proc/$$/fd/" +
                              std::to_string(leaked) + " && echo leaked; } > out; exit 3";
   ASSERT_EQ(starter.Start("Skyhop Quest", Command({"sh", "-c", script}, folder.Path())), std::nullopt);
   EXPECT_TRUE(EndsWithin5s(starter));
@@ -70,10 +71,55 @@ TEST(ProcessStarter, AGameRunsInItsFolderAndAGroupOfItsOwnWithNothingOfTheProgra
 
   const std::vector<std::string> seen = Lines(folder.PathOf("/out"));
   ASSERT_EQ(seen.size(), 4u) << "a descriptor of the program's leaked into the game";
-  EXPECT_EQ(seen[1], seen[0]) << "process group";
+  EXPECT_EQ(seen[1], seen[0] + " " + seen[0] + " 0") << "process group, session, no terminal";
   EXPECT_EQ(seen[2], folder.Path());
   EXPECT_EQ(seen[3], "/dev/null") << "standard input";
   EXPECT_EQ(log.str(), "Quil OS: the game of \"Skyhop Quest\" ended with exit status 3\n");
+}
+
+// Launchers and wrapper scripts leave the game to a child and return; a
+// stopped process would never go on by itself; a launcher that hands the game
+// to a process of its own has its wait.
+TEST(ProcessStarter, AGameRunsWhileAnyOfItsProcessesLivesStoppedOnesGoOnAndTheWaitIsKept) {
+  ScratchFolder folder;
+  std::ostringstream log;
+  std::chrono::steady_clock::time_point now{};
+  app::ProcessStarter starter(log, 200ms, [&now] { return now; });
+  std::vector<std::string> handed;
+  bool windowsShown = false;
+  starter.SetHandoff({.toGame = [&](pid_t session) { handed.push_back("to " + std::to_string(session)); },
+                      .back = [&] { handed.push_back("back"); },
+                      .newWindowsShown = [&] { return windowsShown; }});
+
+  ASSERT_EQ(starter.Start("Launcher", Command({"sh", "-c", "(until [ -e stop ]; do sleep 0.05; done) & echo $$ > l && mv l leader"},
+                                              folder.Path())),
+            std::nullopt);
+  ASSERT_TRUE(AppearsWithin5s(folder.PathOf("/leader")));
+  ASSERT_TRUE(GoneWithin1s(Lines(folder.PathOf("/leader")).at(0)));
+  EXPECT_TRUE(starter.Running()) << "the leader has gone, its child plays on";
+  EXPECT_EQ(handed, std::vector<std::string>{"to " + Lines(folder.PathOf("/leader")).at(0)});
+  folder.Touch("/stop");
+  EXPECT_TRUE(EndsWithin5s(starter));
+  EXPECT_EQ(handed.back(), "back");
+  EXPECT_EQ(log.str(), "Quil OS: the game of \"Launcher\" ended with exit status 0\n");
+
+  log.str("");
+  ASSERT_EQ(starter.Start("Stopped", Command({"sh", "-c", "kill -STOP $$; exit 4"}, folder.Path())), std::nullopt);
+  EXPECT_TRUE(EndsWithin5s(starter));
+  EXPECT_EQ(log.str(), "Quil OS: the game of \"Stopped\" ended with exit status 4\n");
+
+  channels::GameCommand daemon = Command({"true"}, folder.Path());
+  daemon.wait = 30s;
+  ASSERT_EQ(starter.Start("Handed on", daemon), std::nullopt);
+  std::this_thread::sleep_for(200ms);
+  now += 29s;
+  EXPECT_TRUE(starter.Running()) << "within its wait";
+  windowsShown = true;
+  now += 1s;
+  EXPECT_TRUE(starter.Running()) << "past its wait, with a window come since its start";
+  windowsShown = false;
+  EXPECT_TRUE(EndsWithin5s(starter));
+  EXPECT_EQ(std::count(handed.begin(), handed.end(), "back"), 3);
 }
 
 TEST(ProcessStarter, AGameThatCannotStartSaysWhyAndLeavesNothingRunning) {
@@ -114,6 +160,21 @@ TEST(ProcessStarter, EndingTheProgramEndsTheGamesWholeGroupAndWaitsForIt) {
   }
   EXPECT_GE(std::chrono::steady_clock::now() - before, 200ms);
   EXPECT_EQ(log.str(), "Quil OS: the game of \"Stubborn\" ended with signal 9 (Killed)\n");
+
+  // A helper that refuses SIGTERM, its leader gone already.
+  log.str("");
+  {
+    app::ProcessStarter starter(log, 200ms);
+    ASSERT_EQ(starter.Start("Orphan", Command({"sh", "-c", "(trap '' TERM; sh -c 'echo $PPID' > h && mv h helper; "
+                                                           "while :; do sleep 1; done) & echo $$ > l && mv l leader"},
+                                              folder.Path())),
+              std::nullopt);
+    ASSERT_TRUE(AppearsWithin5s(folder.PathOf("/helper")));
+    ASSERT_TRUE(AppearsWithin5s(folder.PathOf("/leader")));
+    ASSERT_TRUE(GoneWithin1s(Lines(folder.PathOf("/leader")).at(0)));
+  }
+  EXPECT_TRUE(GoneWithin1s(Lines(folder.PathOf("/helper")).at(0))) << "the helper left behind";
+  EXPECT_EQ(log.str(), "Quil OS: the game of \"Orphan\" ended with exit status 0\n");
 }
 
 }  // namespace

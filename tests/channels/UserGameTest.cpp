@@ -60,10 +60,10 @@ TEST_F(UserGame, TheGameStartsOnceThePointerHasGoneKeepsTheScreenBlackAndItsEndB
   EXPECT_TRUE(Black()) << "a movement or a click while the game runs";
   EXPECT_EQ(starter.started.size(), 1u);
 
-  // The game is asked every 100 ms from its start, 500 ms after "Start".
+  // The game is asked every second from its start, 500 ms after "Start".
   driver.Advance(1000);
   starter.running = false;
-  driver.Advance(99);
+  driver.Advance(999);
   EXPECT_TRUE(Black());
   driver.Advance(1);
   EXPECT_TRUE(PageBack()) << "no movement needed";
@@ -75,7 +75,7 @@ TEST_F(UserGame, TheGameStartsOnceThePointerHasGoneKeepsTheScreenBlackAndItsEndB
   driver.Advance(500);
   EXPECT_EQ(starter.started.size(), 2u);
   starter.running = false;
-  driver.Advance(100);
+  driver.Advance(1000);
   driver.Click("Label5");
   Open("FormBlitz");
   driver.Advance(2000);
@@ -101,6 +101,17 @@ TEST_F(UserGame, AGameThatCannotStartBringsThePageBackWithABoxNamingTheCommandAn
   EXPECT_EQ(box.style, rt::MessageBoxStyle::Stop);
   EXPECT_TRUE(pageUnderBox);
   EXPECT_FALSE(Front().GameRunning());
+
+  // A long command is named by its first 200 bytes at most, never cut inside a character.
+  std::string accents;
+  for (int i = 0; i < 60; ++i) accents += "\u00e9";
+  commands.begin()->second.line = std::string(99, 'y') + accents;
+  driver.Advance(1000);
+  driver.Click("Label6");
+  driver.Advance(500);
+  ASSERT_EQ(platform.MessageBoxes().size(), 2u);
+  EXPECT_EQ(platform.MessageBoxes().back().prompt,
+            "\"" + std::string(99, 'y') + accents.substr(0, 100) + "\u2026\" could not be started: No such file or directory.");
 }
 
 }  // namespace

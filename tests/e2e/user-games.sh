@@ -2,7 +2,8 @@
 # The user's channels file, in one run of the program: "Start" on a mapped
 # channel runs the user's command in its folder, without a shell, once the
 # screen is black and the pointer gone; the screen stays black while the game
-# runs and the page comes back when it ends, without a movement. A command
+# runs (the menu's window makes way for it) and the page comes back when it
+# ends, without a movement. A command
 # that cannot start brings a message box over the page. SIGTERM while a game
 # runs ends the game too. Around that run, `--channels` shows what "Start"
 # runs, and ignores a file that others may write to.
@@ -78,7 +79,7 @@ read -r _ _ folder arguments < <(tail -n 1 "$started")
 # shellcheck disable=SC2016  # the game got $HOME as it was written
 [[ "$folder" == "$games" && "$arguments" == '[two words] [$HOME;]' ]] ||
   fail "the game ran in $folder with $arguments"
-wait_until 1 "the pointer to vanish" pointer_hidden
+wait_until 1 "the menu's window to make way for the game" window_gone "Quil OS"
 sleep_until $((clicked + 1700))
 point_at 600 400
 sleep 0.2

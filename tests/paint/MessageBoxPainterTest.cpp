@@ -55,12 +55,18 @@ TEST(MessageBoxPainter, LaysOutTitlePromptAndButtonInsideTheBox) {
   EXPECT_EQ(box.canvas.RgbAt(box.painter.Width() - 5, 4), rt::ToRgb(rt::SystemColour(2)));
 }
 
-TEST(MessageBoxPainter, LongPromptWrapsInsteadOfWideningWithoutEnd) {
+TEST(MessageBoxPainter, LongPromptWrapsInsteadOfWideningWithoutEndAndStopsAtTheScreensHeight) {
   const std::string sentence = "This channel has not been set up on this console yet. ";
   PaintedBox shortBox({sentence, rt::MessageBoxStyle::Information, "News"});
   PaintedBox longBox({sentence + sentence + sentence + sentence, rt::MessageBoxStyle::Information, "News"});
   EXPECT_LT(longBox.painter.Width(), 600);
   EXPECT_GT(longBox.painter.Height(), shortBox.painter.Height());
+
+  std::string endless;
+  for (int i = 0; i < 2000; ++i) endless += sentence;
+  PaintedBox endlessBox({endless, rt::MessageBoxStyle::Stop, "News"});
+  EXPECT_EQ(endlessBox.painter.Height(), 600);
+  EXPECT_EQ(endlessBox.painter.OkButton().y + endlessBox.painter.OkButton().height + 14, 600) << "the button shows";
 }
 
 // Shown larger, the box is drawn at the device's size, not enlarged from its

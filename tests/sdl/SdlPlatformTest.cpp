@@ -1,10 +1,15 @@
 #include "sdl/SdlPlatform.h"
 
+#include <SDL.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
 #include <tuple>
+#include <vector>
+
+#include <unistd.h>
 
 #include "DesktopPixels.h"
 #include "PlatformEvents.h"
@@ -181,6 +186,43 @@ TEST_F(SdlPlatformTest, WaitInputSleepsUntilItsDeadline) {
   const auto waited = std::chrono::steady_clock::now() - start;
   EXPECT_GE(waited, 100ms);
   EXPECT_LT(waited, 2s);
+}
+
+// While a game runs the window makes way, the windows come since its start
+// are seen, and the timers wait for the once-a-second wake-up; a key still
+// held from the game when the window comes back counts only from its next
+// press.
+TEST_F(SdlPlatformTest, WhileAGameRunsTheWindowMakesWayNewWindowsAreSeenAndAKeyHeldFromItWaitsForItsRelease) {
+  ShowForm();
+  platform_.HandOver(getsid(0));
+  Collect(200);
+  EXPECT_EQ(ScreenAt(400, 300), (rt::Rgb{0, 0, 0})) << "the window still shows";
+  EXPECT_FALSE(platform_.NewWindowsShown()) << "the menu's own windows";
+  SDL_Window* launched = SDL_CreateWindow("Launched", 10, 10, 100, 100, SDL_WINDOW_SHOWN);
+  Collect(200);
+  EXPECT_TRUE(platform_.NewWindowsShown()) << "a window come since the game's start";
+  SDL_DestroyWindow(launched);
+  Collect(200);
+  EXPECT_FALSE(platform_.NewWindowsShown()) << "the window gone again";
+  EXPECT_FALSE(platform_.WaitInput(platform_.Now() + rt::Milliseconds(50)));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(platform_.WaitInput(platform_.Now() + rt::Milliseconds(50)));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 950ms) << "a timer 50 ms away woke the program";
+
+  std::vector<int> keys;
+  const auto collectKeys = [&](int ms) {
+    for (const rt::InputEvent& e : Collect(ms))
+      if (e.type == Type::KeyDown || e.type == Type::KeyUp) keys.push_back(e.keyCode);
+  };
+  server_->Run("xdotool keydown a");
+  platform_.TakeBack();
+  collectKeys(500);
+  EXPECT_EQ(ScreenAt(400, 300), (rt::Rgb{0, 255, 0})) << "the window is not back";
+  server_->Run("xdotool keydown a");  // as the server repeats a key held
+  collectKeys(300);
+  server_->Run("xdotool keyup a key m");
+  collectKeys(500);
+  EXPECT_EQ(keys, (std::vector<int>{'M', 'M'}));
 }
 
 // A small picture swinging to and fro goes to the window piece by piece, the
