@@ -251,7 +251,7 @@ class Reader {
     const auto ownValue = [&](const char* key) {
       std::optional<std::string> text = value(key);
       if (!text && !KeyMissing(error))
-        Problem(lineOf(key), std::string(key) + "= " + Message(error) + "; [" + entry.title + "] shows without it");
+        Problem(lineOf(key), unreadable(key) + "; [" + entry.title + "] shows without it");
       Forget(error);
       return text;
     };
