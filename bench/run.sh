@@ -266,3 +266,6 @@ kib() { sed -n 's/.*and 10 visits: \([0-9]*\) KiB.*/\1/p' <<<"$1"; }
 awk -v one="$(kib "$headless")" -v two="$(kib "$twice")" 'BEGIN {
   printf "At twice the size, resident memory after every page and 10 visits: %d KiB = %.2fx the 1x figure (target: <= 1.5x) %s\n",
     two, two / one, two <= 1.5 * one ? "ok" : "MISS" }'
+
+# --- 7. own channels -----------------------------------------------------------------
+"$(dirname "$0")/own-channels.sh" "$build"

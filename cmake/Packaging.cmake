@@ -2,7 +2,8 @@
 #
 # The libraries the program links come from dpkg-shlibdeps; what it needs
 # besides is named here: the menu's text is set in Arial, which fontconfig
-# maps to Liberation Sans.
+# maps to Liberation Sans; gdk-pixbuf, opened when a user's own channel shows
+# its pictures, is not linked, so dpkg-shlibdeps cannot see it.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quil-os)
@@ -20,7 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QUIL_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libgdk-pixbuf-2.0-0")
 # CPack indents the lines after the first, the summary.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "game console home menu for the desktop

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
-#include "channels/UserGames.h"
+#include "app/ChannelsFile.h"
 
 namespace quil::app {
 
-// Every channel's title, in the order of the menu's tiles, and what its
-// "Start" runs: one line each, for writing the channels file.
-void ListChannels(const channels::GameCommands& commands, std::ostream& out);
+// The menu as it will be, tile by tile: the title on each tile, whose channel
+// it is, what its "Start" runs and, for the user's own channels, which
+// pictures were found in `mediaHome` (MediaHome()) or named; then the own
+// channels no tile was left for.
+void ListChannels(const ChannelsFile& file, const std::string& mediaHome, std::ostream& out);
 
 }  // namespace quil::app

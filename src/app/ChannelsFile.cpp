@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/GLibLibrary.h"
+#include "app/OwnChannelKeys.h"
 #include "app/UserFile.h"
 #include "catalogue/Catalogue.h"
 
@@ -49,16 +50,17 @@ class Reader {
     if (text && !glib_) Problem(0, "cannot be read: GLib cannot be loaded");
     std::vector<Entry> entries = glib_ ? Split(*text) : std::vector<Entry>();
     std::set<std::string, std::less<>> seen;
+    std::vector<const Entry*> own;
     for (const Entry& entry : entries) {
       if (entry.broken) continue;
-      if (!Titled(entry.title)) {
-        Problem(entry.line, "no channel is titled \"" + entry.title + "\" (quil-os --channels lists them); it is ignored");
-      } else if (!seen.insert(entry.title).second) {
+      if (!seen.insert(entry.title).second) {
         Problem(entry.line, "[" + entry.title + "] comes a second time; the first one counts");
       } else if (auto command = Command(entry)) {
         file_.commands.emplace(entry.title, std::move(*command));
+        if (!Titled(entry.title)) own.push_back(&entry);
       }
     }
+    Seat(own);
     // In the order of the file's lines.
     std::stable_sort(problems_.begin(), problems_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [line, problem] : problems_) {
@@ -245,7 +247,37 @@ class Reader {
       return fail("Wait", unreadable("Wait"));
     }
     Forget(error);
+    if (Titled(entry.title)) return command;
+    const auto ownValue = [&](const char* key) {
+      std::optional<std::string> text = value(key);
+      if (!text && !KeyMissing(error))
+        Problem(lineOf(key), unreadable(key) + "; [" + entry.title + "] shows without it");
+      Forget(error);
+      return text;
+    };
+    file_.own.push_back(ReadOwnChannelKeys(entry.title, ownValue, [&](std::string_view key, const std::string& why) {
+      Problem(lineOf(key), why + "; [" + entry.title + "] shows without it");
+    }));
     return command;
+  }
+
+  // Gives each own channel its tile, naming those that had to move or found none.
+  void Seat(const std::vector<const Entry*>& entries) {
+    std::vector<int> asked;
+    for (const catalogue::OwnChannel& channel : file_.own) asked.push_back(channel.tile);
+    const std::vector<catalogue::Seat> seats = catalogue::SeatOwnChannels(asked);
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+      catalogue::OwnChannel& channel = file_.own[i];
+      const Entry& entry = *entries[i];
+      const auto tileLine = entry.keyLines.find("Tile");
+      if (seats[i].moved)
+        Problem(tileLine->second, "tile " + std::to_string(channel.tile) + " went to a channel before [" +
+                                      channel.title + "]" +
+                                      (seats[i].tile ? "; it takes tile " + std::to_string(seats[i].tile) : ""));
+      if (!seats[i].tile)
+        Problem(entry.line, "no tile is left for [" + channel.title + "]; it is not on the menu");
+      channel.tile = seats[i].tile;
+    }
   }
 
   std::string path_;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/OwnChannels.h"
 #include "channels/UserGames.h"
 
 // The user's channels file: a key file whose groups are named by channel
@@ -13,6 +14,9 @@
 //   Path=/home/me/Games          (optional; the home folder without it)
 //   Wait=30                      (optional; seconds the screen stays the game's
 //                                 at least, for launchers that return at once)
+//
+// A group named by no built-in title is a channel of the user's own, on a tile
+// of its own and described by the keys of OwnChannelKeys.h.
 namespace quil::app {
 
 // $XDG_CONFIG_HOME/quil-os/channels.conf, or ~/.config/quil-os/channels.conf
@@ -20,7 +24,9 @@ namespace quil::app {
 std::string ChannelsFilePath();
 
 struct ChannelsFile {
-  channels::GameCommands commands;
+  channels::GameCommands commands;  // the built-in channels' and the own ones'
+  // In the order of the file, each with the tile it sits on (0 when none was left).
+  std::vector<catalogue::OwnChannel> own;
   // One line each, naming the file and, where there is one, the line.
   std::vector<std::string> problems;
 };

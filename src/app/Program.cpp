@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/OwnChannelForms.h"
 #include "catalogue/Catalogue.h"
 #include "channels/ChannelScreen.h"
 #include "home/MenuDesign.h"
@@ -12,7 +13,10 @@ namespace {
 
 void OpenChannel(rt::Application& app, int screenCode) {
   // Codes follow neither the tiles nor the pages; a code that names no game opens nothing.
-  if (const catalogue::Game* game = catalogue::GameWithCode(screenCode)) app.FormNamed(game->form).Show();
+  if (const catalogue::Game* game = catalogue::GameWithCode(screenCode))
+    app.FormNamed(game->form).Show();
+  else if (const std::string own = OwnFormName(screenCode); !own.empty())
+    app.FormNamed(own).Show();
 }
 
 // The menu these registrations made, which lives for the whole run. Only
@@ -55,11 +59,19 @@ void RegisterFormsWithGames(rt::Application& app, audio::Multimedia& media, chan
   }
 }
 
-int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace, channels::UserGames* games) {
+void AddOwnChannels(rt::Application& app, audio::Multimedia& media, const std::vector<catalogue::OwnChannel>& own,
+                    const OwnChannelSetting& setting) {
+  auto& menu = app.Get<home::HomeMenu>(home::design::kFormName);
+  menu.SeatOwnChannels(RegisterOwnChannels(app, media, own, setting, [&menu] { menu.ReturnFromChannel(); }));
+}
+
+int RunProgram(rt::Platform& platform, audio::Multimedia& media, rt::TraceSink* trace, channels::UserGames* games,
+               const std::function<void(rt::Application&)>& started) {
   rt::Application app(platform);
   app.SetTrace(trace);
   RegisterFormsWithGames(app, media, games);
   app.Start(home::design::kFormName);
+  if (started) started(app);
   return app.Run();
 }
 

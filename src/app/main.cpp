@@ -7,6 +7,7 @@
 #include "app/ChannelList.h"
 #include "app/ChannelsFile.h"
 #include "app/CommandLine.h"
+#include "app/MediaFolder.h"
 #include "app/PadShortcuts.h"
 #include "app/ProcessStarter.h"
 #include "app/Program.h"
@@ -28,16 +29,21 @@ int main(int argc, char** argv) {
     return command.help ? 0 : 2;
   }
   try {
-    const quil::app::ChannelsFile channels =
-        quil::app::ReadChannelsFile(quil::app::ChannelsFilePath(), quil::app::HomeFolder());
-    for (const std::string& problem : channels.problems) std::fprintf(stderr, "Quil OS: %s\n", problem.c_str());
+    const auto say = [](const std::string& line) { std::fprintf(stderr, "Quil OS: %s\n", line.c_str()); };
+    quil::app::ChannelsFile channels;
+    const auto readChannels = [&] {
+      channels = quil::app::ReadChannelsFile(quil::app::ChannelsFilePath(), quil::app::HomeFolder());
+      for (const std::string& problem : channels.problems) say(problem);
+    };
     if (command.listChannels) {
-      quil::app::ListChannels(channels.commands, std::cout);
+      readChannels();
+      quil::app::ListChannels(channels, quil::app::MediaHome(), std::cout);
       return 0;
     }
     // Destroyed last: a game still running when the program ends goes with it.
     quil::app::ProcessStarter starter;
     quil::channels::UserGames games{channels.commands, starter};
+    const quil::app::OwnChannelSetting own{quil::app::MediaHome(), say, &games};
 
     std::unique_ptr<quil::app::TraceFile> trace;
     if (const char* path = std::getenv("QUIL_TRACE"); path && *path)
@@ -71,7 +77,15 @@ int main(int argc, char** argv) {
                         .newWindowsShown = [&platform] { return platform.NewWindowsShown(); }});
     // Xlib ends the program when the X server goes; the game goes first.
     platform.OnDisplayLost([&starter] { starter.EndGame(); });
-    const int status = quil::app::RunProgram(platform, media, trace.get(), &games);
+    // The channels file is read once the first frame is up, first thing in the
+    // intro's black second, so that the start does not wait for it and the
+    // menu never comes up without the user's channels.
+    const int status = quil::app::RunProgram(platform, media, trace.get(), &games, [&](quil::rt::Application& app) {
+      platform.WhenIdleFirst([&] {
+        readChannels();
+        quil::app::AddOwnChannels(app, media, channels.own, own);
+      });
+    });
     starter.SetHandoff({});
     return status;
   } catch (const std::exception& error) {

@@ -46,34 +46,33 @@ Rect Placed(const std::optional<catalogue::TwipsRect>& departure, Rect templateB
 }  // namespace
 
 // Front to back.
-ScreenControls Build(rt::Form& form, const catalogue::Game& row) {
-  const StyleRow& style = StyleOf(row.style);
-  const catalogue::Departures& departs = row.departures;
+ScreenControls Build(rt::Form& form, const ChannelPage& shown) {
+  const StyleRow& style = *shown.style;
+  const catalogue::Departures& departs = shown.departures;
   const double rulesEnd = departs.rulesEnd.value_or(3480);
   const rt::Label::Look details = Arial(15.75, style.detailsColour, rt::Alignment::Left);
   const rt::Label::Look caption = Arial(style.captionPoints, style.captionColour, rt::Alignment::Center);
   const rt::Label::Look titleLook = Arial(26.25, kTitleWhite, rt::Alignment::Center);
-  const rt::PictureRef screenshotPicture = pictures::Picture(std::string(row.form) + "Screenshot");
 
   rt::Designer d(form);
   auto& menuCaption = d.Add(ButtonCaption("Label5", {departs.label5Left.value_or(2400), 7380, 3225, 615}, "Quil Menu"));
   auto& startCaption = d.Add(ButtonCaption("Label6", {6480, 7380, 3205, 615}, "Start"));
   auto& blankPointer = d.Add(PointerStore("Image5", {1800, 4320, 375, 375}, "PointerBlank"));
   auto& handPointer = d.Add(PointerStore("Image6", {1800, 4800, 375, 375}, "PointerHand"));
-  auto& platform = d.Add(rt::LabelRow{"Label2", Placed(departs.label2, style.captionBox), style.caption, caption});
+  auto& platform = d.Add(rt::LabelRow{"Label2", Placed(departs.label2, style.captionBox), shown.caption, caption});
   auto& banner = d.Add(rt::ImageRow{"Image4", style.bannerBox, pictures::Picture(style.banner), true});
   auto& startButton = d.Add(ButtonPicture("Image2", {6240, 7200, 3690, 975}, "Start"));
   auto& players =
-      d.Add(rt::LabelRow{"Label4", {360, 1800, departs.label4Width.value_or(1815), 375}, row.players, details});
+      d.Add(rt::LabelRow{"Label4", {360, 1800, departs.label4Width.value_or(1815), 375}, shown.players, details});
   auto& released =
-      d.Add(rt::LabelRow{"Label3", {360, 720, 2415, 375}, "Released  " + std::to_string(row.year), details});
+      d.Add(rt::LabelRow{"Label3", {360, 720, 2415, 375}, shown.released, details});
   auto& lowerRule = d.Add(rt::LineRow{"Line6", 0, 2160, rulesEnd, 2160, style.rules});
   auto& upperRule = d.Add(rt::LineRow{"Line5", 0, 1080, rulesEnd, 1080, style.rules});
   auto& screenshot =
-      d.Add(rt::ImageRow{"Image3", Placed(departs.image3, kScreenshotBox), screenshotPicture, false, {}, false});
+      d.Add(rt::ImageRow{"Image3", Placed(departs.image3, kScreenshotBox), shown.screenshot, false, {}, false});
   auto& thinBand = d.Add(rt::ShapeRow{"Shape3", {-120, 3460, style.thinBandWidth, 495}, Filled(style.thinBand)});
   auto& title = d.Add(
-      rt::LabelRow{"Label1", Placed(departs.label1, {3720, 5040, 4890, 735}), row.title, titleLook, {}, false});
+      rt::LabelRow{"Label1", Placed(departs.label1, {3720, 5040, 4890, 735}), shown.title, titleLook, {}, false});
   auto& titleBand = d.Add(rt::ShapeRow{"Shape2", {0, 3945, style.titleBandWidth, 2655}, Filled(style.titleBand)});
   auto& menuButton = d.Add(ButtonPicture("Image1", {2160, 7200, 3690, 975}, "Quil Menu"));
   auto& buttonRule = d.Add(rt::LineRow{"Line1", -120, 6600, 12000, 6600, rt::kSysWindowText, 2});

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "catalogue/Catalogue.h"
+#include "channels/ChannelPage.h"
 #include "runtime/Colour.h"
 #include "runtime/Design.h"
 #include "runtime/Image.h"
@@ -51,7 +52,7 @@ struct ScreenControls {
   rt::Timer& startLockOut;   // the page cannot come back
 };
 
-// Creates every control of the screen of `row` in stacking order, and the timers.
-ScreenControls Build(rt::Form& form, const catalogue::Game& row);
+// Creates every control of the screen in stacking order, and the timers.
+ScreenControls Build(rt::Form& form, const ChannelPage& shown);
 
 }  // namespace quil::channels::design

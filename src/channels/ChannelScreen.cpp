@@ -6,11 +6,11 @@
 
 namespace quil::channels {
 
-ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row,
+ChannelScreen::ChannelScreen(rt::Application& app, audio::Multimedia& media, ChannelPage shown,
                              MenuReturn returnToMenu, UserGames* games)
-    : Form(app, row.form),
-      row_(row),
-      controls_(design::Build(*this, row)),
+    : Form(app, shown.form),
+      shown_(std::move(shown)),
+      controls_(design::Build(*this, shown_)),
       returnToMenu_(std::move(returnToMenu)),
       sound_(media, [&app] { return app.Path(); }) {
   SetCaption(catalogue::kProgramName);

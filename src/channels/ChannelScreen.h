@@ -1,12 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "audio/Multimedia.h"
 #include "audio/SoundEffect.h"
 #include "catalogue/Catalogue.h"
 #include "channels/ChannelDesign.h"
+#include "channels/ChannelPage.h"
 #include "channels/UserGames.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
@@ -16,9 +18,10 @@
 
 namespace quil::channels {
 
-// One game's channel screen, made from its catalogue row: each screen is its
-// own form under its own name (FormSkyhopWorld, Form222, ...) with its own
-// state, created afresh on every visit. Handlers are grouped by subject in
+// One game's channel screen, made from its catalogue row or from a channel of
+// the user's own: each screen is its own form under its own name
+// (FormSkyhopWorld, Form222, ...) with its own state, created afresh on every
+// visit. Handlers are grouped by subject in
 // Opening.cpp, Buttons.cpp, StartBlank.cpp and UserGame.cpp.
 class ChannelScreen : public rt::Form {
  public:
@@ -26,11 +29,12 @@ class ChannelScreen : public rt::Form {
   using MenuReturn = std::function<void()>;
 
   // With `games` mapping this channel, "Start" runs the user's game.
+  ChannelScreen(rt::Application& app, audio::Multimedia& media, ChannelPage shown, MenuReturn returnToMenu,
+                UserGames* games = nullptr);
   ChannelScreen(rt::Application& app, audio::Multimedia& media, const catalogue::Game& row,
-                MenuReturn returnToMenu, UserGames* games = nullptr);
+                MenuReturn returnToMenu, UserGames* games = nullptr)
+      : ChannelScreen(app, media, PageOf(row), std::move(returnToMenu), games) {}
 
-
-  const catalogue::Game& Row() const { return row_; }
   // What a controller's guide and B buttons click.
   const rt::Control& MenuButton() const { return controls_.menuButton; }
   // What "Start" hides and a later movement shows.
@@ -61,7 +65,7 @@ class ChannelScreen : public rt::Form {
   void OnGamePoll();
 
 
-  const catalogue::Game& row_;
+  const ChannelPage shown_;
   design::ScreenControls controls_;
   MenuReturn returnToMenu_;
   audio::SoundEffect sound_;

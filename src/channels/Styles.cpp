@@ -37,4 +37,13 @@ const std::array<StyleRow, 4> kStyles = {{
 
 const StyleRow& StyleOf(Style style) { return *std::ranges::find(kStyles, style, &StyleRow::style); }
 
+const StyleRow& StyleOf(std::optional<Style> style) {
+  // Greys that belong to no platform, on the plainest banner; the caption,
+  // the user's own text, set dark on its grey tab.
+  static constexpr StyleRow kNeutral{Style::Kestrel, "", {5280, 225, 6615, 375}, 15.75, 0x00333333,
+                                     kDefaultText, 0x00A19BA1, 0x00606060, 12015, 0x00A19BA1, 12130, false,
+                                     kBanner, "BannerKestrel"};
+  return style ? StyleOf(*style) : kNeutral;
+}
+
 }  // namespace quil::channels

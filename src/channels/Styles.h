@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "catalogue/Catalogue.h"
 #include "runtime/Colour.h"
@@ -30,5 +31,8 @@ struct StyleRow {
 extern const std::array<StyleRow, 4> kStyles;
 
 const StyleRow& StyleOf(catalogue::Style style);
+// The look of a channel of the user's own: the platform look it names, or
+// a neutral one of its own.
+const StyleRow& StyleOf(std::optional<catalogue::Style> style);
 
 }  // namespace quil::channels

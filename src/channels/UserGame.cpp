@@ -23,7 +23,7 @@ std::string Shortened(const std::string& line) {
 
 void ChannelScreen::WireGame(UserGames* games) {
   if (!games) return;
-  const auto command = games->commands.find(row_.title);
+  const auto command = games->commands.find(shown_.title);
   if (command == games->commands.end()) return;
   game_ = &command->second;
   starter_ = &games->starter;
@@ -33,10 +33,10 @@ void ChannelScreen::WireGame(UserGames* games) {
 
 void ChannelScreen::StartGame() {
   if (!game_) return;
-  if (const auto reason = starter_->Start(row_.title, *game_)) {
+  if (const auto reason = starter_->Start(shown_.title, *game_)) {
     BringPageBack();
     App().MsgBox("\"" + Shortened(game_->line) + "\" could not be started: " + *reason + ".", rt::MessageBoxStyle::Stop,
-                 row_.title);
+                 shown_.title);
     return;
   }
   // While it runs, this timer also keeps the page from coming back on a movement.

@@ -62,6 +62,13 @@ HomeMenu::HomeMenu(rt::Application& app, audio::Multimedia& media, Zoom::Channel
     arrow->OnKeyUp([this](int keyCode, int /*shift*/) { OnKeyReleased(keyCode); });
 }
 
+void HomeMenu::SeatOwnChannels(const std::vector<OwnTile>& own) {
+  for (const OwnTile& channel : own) {
+    tiles_.Seat(channel);
+    tileClicks_.Seat(tiles_, channel);
+  }
+}
+
 void HomeMenu::OnLoaded() {
   if (!ResolutionAccepted()) {
     App().MsgBox("Switch your resolution to 800x600 before running this program.", rt::MessageBoxStyle::Information,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "audio/Mp3Player.h"
 #include "audio/Multimedia.h"
 #include "audio/SoundEffect.h"
@@ -9,6 +11,7 @@
 #include "home/MenuDesign.h"
 #include "home/MenuMusic.h"
 #include "home/MusicPanel.h"
+#include "home/OwnTile.h"
 #include "home/Pages.h"
 #include "home/Reveal.h"
 #include "home/TileClicks.h"
@@ -29,6 +32,8 @@ class HomeMenu : public rt::Form {
   // The way back from a channel screen: the menu's own music comes back a
   // moment after the menu does.
   void ReturnFromChannel();
+  // Puts the user's own channels on their tiles.
+  void SeatOwnChannels(const std::vector<OwnTile>& own);
   // What a controller's shoulder buttons click.
   const rt::Control& NextPageArrow() const { return controls_.pages.next; }
   const rt::Control& PreviousPageArrow() const { return controls_.pages.previous; }

@@ -21,6 +21,10 @@ inline constexpr double kFirstRowTop = 840;
 inline constexpr double kRowPitch = 1920;
 inline constexpr double kTileFrameWidth = 2295;
 inline constexpr double kTileFrameHeight = 1695;
+// A tile's picture box, as most tiles and every own channel have it.
+inline constexpr double kPictureInset = 120;
+inline constexpr double kPictureWidth = 2055;
+inline constexpr double kPictureHeight = 1455;
 
 // The page a tile is on, 1 to 4, and the first tile of a page.
 constexpr int PageOf(int tile) { return (tile - 1) / kTilesPerPage + 1; }

@@ -39,20 +39,6 @@ constexpr std::array<ScrollCase, 6> kScrollCases{{
     {4, std::nullopt, 3, 4, -kStep, 36, -2000, 37, 1080},
 }};
 
-// Where a tile picture sits in its frame after a page has arrived.
-constexpr int kPictureInset = 120;
-struct PictureInset {
-  int tile;
-  int inset;
-};
-constexpr PictureInset kOtherInsets[] = {{14, 25}, {26, 160}};
-
-int PictureInsetOf(int tile) {
-  for (const PictureInset& other : kOtherInsets)
-    if (other.tile == tile) return other.inset;
-  return kPictureInset;
-}
-
 const ScrollCase* CaseFor(int page, bool forward) {
   for (const ScrollCase& scroll : kScrollCases)
     if (scroll.page == page && (!scroll.forward || *scroll.forward == forward)) return &scroll;
@@ -96,7 +82,7 @@ void Pages::OnScrollTick() {
   for (int tile = first; tile < first + geometry::kTilesPerPage; ++tile) {
     rt::Shape& frame = tiles_.Frame(tile);
     frame.SetLeft(geometry::ColumnLeft(tile));
-    if (scroll->arriving != geometry::kFirstPage) tiles_.Picture(tile).SetLeft(frame.Left() + PictureInsetOf(tile));
+    if (scroll->arriving != geometry::kFirstPage) tiles_.Picture(tile).SetLeft(frame.Left() + tiles_.PictureInset(tile));
   }
   arriving_ = false;
   hover_.ReArm();

@@ -23,7 +23,16 @@ TileClicks::TileClicks(const Tiles& tiles, const Parts& parts, rt::Application& 
   }
 }
 
+void TileClicks::Seat(const Tiles& tiles, const OwnTile& own) {
+  ownCodes_.at(static_cast<std::size_t>(own.tile - 1)) = own.screenCode;
+  tiles.Picture(own.tile).OnClick([this, tile = own.tile] { OnTileClicked(tile); });
+}
+
 void TileClicks::OnTileClicked(int tile) {
+  if (const int code = ownCodes_.at(static_cast<std::size_t>(tile - 1))) {
+    OpenGame(design::GameClick{code});
+    return;
+  }
   std::visit(Overloaded{
                  [](const design::NoClick&) {},
                  [this](const design::MessageClick& click) { app_.MsgBox(click.prompt, click.style, click.title); },

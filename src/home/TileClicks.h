@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
+
 #include "audio/Mp3Player.h"
 #include "audio/SoundEffect.h"
 #include "home/HoverSound.h"
 #include "home/MenuDesign.h"
 #include "home/MenuMusic.h"
+#include "home/OwnTile.h"
 #include "home/Tiles.h"
 #include "home/Zoom.h"
 #include "runtime/Application.h"
@@ -27,6 +30,9 @@ class TileClicks {
   TileClicks(const TileClicks&) = delete;
   TileClicks& operator=(const TileClicks&) = delete;
 
+  // An own channel's tile, seated by `tiles`, opens the channel screen of its code as a game's does.
+  void Seat(const Tiles& tiles, const OwnTile& own);
+
  private:
   void OnTileClicked(int tile);
   void OpenBroadcast(const design::BroadcastClick& click);
@@ -36,6 +42,7 @@ class TileClicks {
   rt::Application& app_;
   audio::SoundEffect& sound_;
   audio::Mp3Player& player_;
+  std::array<int, geometry::kTileCount> ownCodes_{};  // by tile less one; 0 for none
 };
 
 }  // namespace quil::home

@@ -8,6 +8,13 @@ namespace {
 // Tile 10 sounds only while it shows a picture, and nothing ever gives it one.
 constexpr int kTileSilentWithoutPicture = 10;
 
+// Where a designed tile's picture sits in its frame after a page has arrived.
+struct DesignInset {
+  int tile;
+  int inset;
+};
+constexpr DesignInset kOtherInsets[] = {{14, 25}, {26, 160}};
+
 }  // namespace
 
 Tiles::Tiles(const Controls& controls, HoverSound& hover) : controls_(controls), hover_(hover) {
@@ -24,6 +31,25 @@ void Tiles::OnPointerOverPicture(int tile) {
     SetOutline(tile, design::kFrameTeal, 2);
     outlined_ = true;
   }
+}
+
+void Tiles::Seat(const OwnTile& own) {
+  rt::Image& picture = Picture(own.tile);
+  const rt::Shape& frame = Frame(own.tile);
+  seated_.at(static_cast<std::size_t>(own.tile - 1)) = true;
+  picture.SetLeft(frame.Left() + geometry::kPictureInset);
+  picture.SetTop(frame.Top() + geometry::kPictureInset);
+  picture.SetWidth(geometry::kPictureWidth);
+  picture.SetHeight(geometry::kPictureHeight);
+  picture.SetPicture(own.picture);
+  picture.SetToolTip(own.title);
+}
+
+double Tiles::PictureInset(int tile) const {
+  if (!seated_.at(static_cast<std::size_t>(tile - 1)))
+    for (const DesignInset& other : kOtherInsets)
+      if (other.tile == tile) return other.inset;
+  return geometry::kPictureInset;
 }
 
 void Tiles::ShowFirstPage() {

@@ -4,6 +4,7 @@
 
 #include "home/HoverSound.h"
 #include "home/MenuGeometry.h"
+#include "home/OwnTile.h"
 #include "runtime/Colour.h"
 #include "runtime/Image.h"
 #include "runtime/Shape.h"
@@ -36,6 +37,11 @@ class Tiles {
   void ResetOutlines(int pageOnScreen);
   // A frame shows the hover outline.
   bool Outlined() const { return outlined_; }
+  // An own channel takes the tile: its picture in the tile's standard box,
+  // its title as the tooltip.
+  void Seat(const OwnTile& own);
+  // The picture's inset in its frame, left and top.
+  double PictureInset(int tile) const;
 
  private:
   void OnPointerOverPicture(int tile);
@@ -44,6 +50,7 @@ class Tiles {
   Controls controls_;
   HoverSound& hover_;
   bool outlined_ = false;
+  std::array<bool, geometry::kTileCount> seated_{};
 };
 
 }  // namespace quil::home

@@ -3,6 +3,7 @@
 #include "paint/PicturePainter.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace quil::paint {
 namespace {
@@ -13,6 +14,18 @@ constexpr std::size_t kMaxKept = 128;
 
 bool SamePicture(const std::weak_ptr<const rt::Picture>& kept, const rt::PictureRef& picture) {
   return !kept.owner_before(picture) && !picture.owner_before(kept);
+}
+
+// Rows of exactly `width` pixels into the surface's rows, which may be longer.
+void CopyPixels(const rt::Picture::Pixels32& pixels, cairo_surface_t* surface) {
+  cairo_surface_flush(surface);
+  const int width = cairo_image_surface_get_width(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  unsigned char* data = cairo_image_surface_get_data(surface);
+  for (int y = 0; y < cairo_image_surface_get_height(surface); ++y)
+    std::memcpy(data + static_cast<std::size_t>(y) * stride, pixels.data() + static_cast<std::size_t>(y) * width,
+                static_cast<std::size_t>(width) * 4);
+  cairo_surface_mark_dirty(surface);
 }
 
 }  // namespace
@@ -52,10 +65,14 @@ cairo_surface_t* ScaledPictures::SurfaceFor(const rt::PictureRef& picture, int f
   ForgetLetGo();
   if (scaled_.size() >= kMaxKept) Clear();
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-  cairo_t* cr = cairo_create(surface);
-  // A larger drawing is decoded for the copy alone and let go with it.
-  DrawPictureStretched(cr, factor == 1 ? *picture : *picture->Drawn(factor), PixelRect{0, 0, width, height});
-  cairo_destroy(cr);
+  if (picture->DrawnAtAnySize()) {
+    CopyPixels(picture->PixelsAt(width, height), surface);
+  } else {
+    cairo_t* cr = cairo_create(surface);
+    // A larger drawing is decoded for the copy alone and let go with it.
+    DrawPictureStretched(cr, factor == 1 ? *picture : *picture->Drawn(factor), PixelRect{0, 0, width, height});
+    cairo_destroy(cr);
+  }
   scaled_.emplace(key, Scaled{picture, surface, front_});
   return surface;
 }

@@ -17,7 +17,8 @@ namespace quil::paint {
 // drawn twice as large, decoded for the copy alone). Each is filtered once
 // per size and the copy kept while the picture lives and is drawn: a tile picture drawn in
 // every frame of a page scroll is filtered once, not in every frame, and a
-// channel screen's screenshot goes with its screen.
+// channel screen's screenshot goes with its screen. A picture that can be
+// drawn at any size is drawn at the device size by its source instead.
 //
 //   ScaledPictures scaled;
 //   scaled.Draw(cr, image.Picture(), box);

@@ -27,8 +27,21 @@ std::shared_ptr<const Picture> Picture::Drawn(int factor) const {
                                          HotSpot{hotSpot_.x * factor, hotSpot_.y * factor});
 }
 
+Picture::Picture(int width, int height, SizedDecoder decoder)
+    : width_(width), height_(height), sized_(std::move(decoder)), sizedPending_(true) {}
+
+Picture::Pixels32 Picture::PixelsAt(int width, int height) const {
+  if (!sized_) return {};
+  Pixels32 pixels = sized_(width, height);
+  if (pixels.size() != static_cast<std::size_t>(width) * height) pixels.assign(static_cast<std::size_t>(width) * height, 0);
+  return pixels;
+}
+
 const Picture::Pixels32& Picture::Pixels() const {
-  if (decoder_) {
+  if (sizedPending_) {
+    pixels_ = PixelsAt(width_, height_);
+    sizedPending_ = false;
+  } else if (decoder_) {
     pixels_ = decoder_();
     decoder_ = nullptr;
     // A decoder that fails leaves a transparent picture of the promised size rather

@@ -19,11 +19,15 @@ struct PictureHotSpot {
 // The pixels may be decoded lazily: the size is known up front, the decoder
 // runs on the first call to Pixels().
 // A picture may come with larger drawings of itself for screens shown larger,
-// each decoded only when asked for and kept only by whoever asked.
+// each decoded only when asked for and kept only by whoever asked. A picture
+// whose source can be drawn at any size (a user's photograph) is drawn at
+// each device size from that source instead.
 class Picture {
  public:
   using Pixels32 = std::vector<std::uint32_t>;
   using Decoder = std::function<Pixels32()>;
+  // The picture drawn at width x height.
+  using SizedDecoder = std::function<Pixels32(int width, int height)>;
 
   using HotSpot = PictureHotSpot;
 
@@ -31,6 +35,7 @@ class Picture {
   // `larger`: the decoders of the same picture drawn at twice its size, three
   // times, and so on.
   Picture(int width, int height, Decoder decoder, HotSpot hotSpot = {}, std::vector<Decoder> larger = {});
+  Picture(int width, int height, SizedDecoder decoder);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -50,11 +55,18 @@ class Picture {
   std::uint32_t PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * width_ + x]; }
   bool FullyTransparent() const;
 
+  bool DrawnAtAnySize() const { return static_cast<bool>(sized_); }
+  // The picture drawn afresh at width x height, not kept; only for a picture
+  // drawn at any size, empty for others.
+  Pixels32 PixelsAt(int width, int height) const;
+
  private:
   int width_;
   int height_;
   HotSpot hotSpot_;
   mutable Decoder decoder_;
+  SizedDecoder sized_;
+  mutable bool sizedPending_ = false;  // its own size not drawn yet
   mutable Pixels32 pixels_;
   std::vector<Decoder> larger_;
 };

@@ -55,6 +55,9 @@ class SdlPlatform final : public rt::Platform {
   // Work that the first frame does not need, done once the program is
   // waiting with time to spare, in the order given, as many as fit.
   void WhenIdle(std::function<void()> job) { idleJobs_.push_back(std::move(job)); }
+  // The same, before every job already waiting: the first wait after the
+  // first frame, the intro's black second, always has room for it.
+  void WhenIdleFirst(std::function<void()> job) { idleJobs_.push_front(std::move(job)); }
   // Runs once, right after the first frame reached the screen.
   void OnFirstFrame(std::function<void()> done) { firstFrame_ = std::move(done); }
   // Records every frame pushed to the screen in `sink`.
