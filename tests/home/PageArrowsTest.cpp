@@ -10,7 +10,7 @@ constexpr std::string_view kPageClick = "/Sfx/next_page_click.wav";
 class PageArrows : public PagingFixture {};
 
 TEST_F(PageArrows, BobTogetherTwelveTicksASwingTheLeftOneInStepWheneverShown) {
-  auto& menu = Reveal();
+  Reveal();
   auto& next = Arrow("ImageAR");
   auto& previous = Arrow("ImageAL");
   std::vector<double> lefts;
